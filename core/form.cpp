@@ -1,0 +1,71 @@
+#include "core/form.h"
+
+#include "core/arithmetic_fault.h"
+#include "core/calculate.h"
+#include "core/numbers.h"
+#include "core/report.h"
+#include "core/sample.h"
+
+namespace sredna {
+
+Form::Form(std::string introText, char decimalSeparator)
+    : model_(std::move(introText)), separator_(decimalSeparator) {
+    model_.Hub().SetListClickHandler([this](int index) { Spis_Click(index); });
+    model_.Hub().SetOptionClickHandler([this](int index) { Option1_Click(index); });
+}
+
+void Form::Form_Load() {
+    random_.Randomize();
+    model_.Spis(kCountList).SetSelected(0);
+    model_.Spis(kRangeList).SetSelected(0);
+    model_.Option1().Select(static_cast<int>(MeanKind::Arithmetic));
+}
+
+void Form::Command1_Click(int index) {
+    const ListBox& counts = model_.Spis(kCountList);
+    const ListBox& ranges = model_.Spis(kRangeList);
+    try {
+        // Read for every button, as the handler always has; only the random
+        // command uses them.
+        const std::string countText = counts.Item(counts.Selected());
+        const std::int16_t bound = ToInt16(Val(ranges.Item(ranges.Selected())));
+        switch (index) {
+            case kClearCommand:
+                model_.Text1(kReportBox).SetText({});
+                model_.Spis(kValuesList).Clear();
+                model_.Spis(kWeightsList).Clear();
+                break;
+            case kRandomCommand:
+                GenerateSample(model_, random_, countText, bound, separator_);
+                break;
+            case kCalculateCommand:
+                Calculate(model_, separator_);
+                break;
+            default:
+                break;
+        }
+    } catch (const ArithmeticFault& fault) {
+        model_.Text1(kReportBox).SetText(std::string(fault.what()) + std::string(kCrLf));
+    }
+}
+
+void Form::Spis_Click(int index) {
+    ListBox& values = model_.Spis(kValuesList);
+    ListBox& weights = model_.Spis(kWeightsList);
+    if (index == kValuesList) {
+        weights.SetSelected(values.Selected());
+    } else if (index == kWeightsList) {
+        values.SetSelected(weights.Selected());
+    }
+}
+
+void Form::Option1_Click(int index) {
+    const bool weighted = index == static_cast<int>(MeanKind::Weighted);
+    const bool median = index == static_cast<int>(MeanKind::Median);
+    model_.Spis(kWeightsList).SetVisible(weighted);
+    model_.Etiket(4).SetVisible(weighted);
+    model_.Spis(kMedianList).SetVisible(median);
+    model_.Label1(3).SetVisible(median);
+}
+
+}  // namespace sredna

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "core/random_sequence.h"
+#include "core/window_model.h"
+
+namespace sredna {
+
+// The window's event handlers over its model. A view reports the user's
+// actions here (or changes the model's controls, which raise their own
+// events) and then shows the model.
+class Form {
+public:
+    // decimalSeparator: the one the user's regional settings use in reports.
+    explicit Form(std::string introText = {}, char decimalSeparator = '.');
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    WindowModel& Model() { return model_; }
+    const WindowModel& Model() const { return model_; }
+    RandomSequence& Random() { return random_; }
+    char DecimalSeparator() const { return separator_; }
+
+    // Seeds the sequence and selects the first count, bound and kind.
+    void Form_Load();
+    // 0 clears, 1 draws a random sample, 2 calculates.
+    void Command1_Click(int index);
+    // Keeps a value and its weight selected together.
+    void Spis_Click(int index);
+    // Shows the weights list for the weighted kind and the median work list
+    // for the median, each with its header.
+    void Option1_Click(int index);
+
+private:
+    WindowModel model_;
+    RandomSequence random_;
+    char separator_;
+};
+
+}  // namespace sredna

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/model_events.h"
+
+namespace sredna {
+
+// A list box: text items, at most one selected position (-1 for none), a
+// visible flag and, for the median work list, sorted insertion.
+class ListBox {
+public:
+    // A list box's count is a 16-bit number.
+    static constexpr int kMaxItems = 32767;
+
+    ListBox(int index, const EventHub& hub, std::vector<std::string> items, bool visible = true,
+            bool sorted = false);
+
+    int Index() const { return index_; }
+    int Count() const { return static_cast<int>(items_.size()); }
+
+    // The text at a position; outside the list an empty text, which reads as 0.
+    const std::string& Item(int position) const;
+    const std::vector<std::string>& Items() const { return items_; }
+
+    int Selected() const { return selected_; }
+    // Selecting a different position (or -1) raises the list's click event;
+    // the same position, or one outside the list, changes nothing.
+    void SetSelected(int position);
+
+    // Appends, or in a sorted list inserts before the first greater item.
+    // Throws ArithmeticFault when the list already holds kMaxItems.
+    void AddItem(std::string text);
+    // Later items move up; a position outside the list is ignored.
+    void RemoveItem(int position);
+    void Clear();
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    bool Sorted() const { return sorted_; }
+
+    // The text order of sorted lists: by character code, so a space sorts
+    // before the digits and equal-width digit texts sort numerically.
+    static bool TextLess(std::string_view a, std::string_view b) { return a < b; }
+
+private:
+    int index_;
+    const EventHub& hub_;
+    std::vector<std::string> items_;
+    int selected_ = -1;
+    bool visible_;
+    bool sorted_;
+};
+
+}  // namespace sredna

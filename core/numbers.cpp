@@ -1,0 +1,218 @@
+#include "core/numbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/arithmetic_fault.h"
+
+namespace sredna {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The parts of a number text that Val accepted, ready for std::from_chars.
+struct Scanned {
+    std::string text;        // "-123.45e-6" style, without a leading "+"
+    int decimalMagnitude{};  // power of ten of the leading significant digit
+    bool hasSignificantDigit{};
+    bool negative{};
+};
+
+std::size_t ScanDigits(std::string_view s, std::size_t i, std::string& out) {
+    while (i < s.size() && IsDigit(s[i])) {
+        out += s[i++];
+    }
+    return i;
+}
+
+// Reads an exponent ("E", optional sign, at least one digit) at i, clamping
+// its value so that absurdly long exponents cannot overflow an int.
+std::size_t ScanExponent(std::string_view s, std::size_t i, Scanned& scanned, long& exponent) {
+    if (i >= s.size() || (s[i] != 'e' && s[i] != 'E')) {
+        return i;
+    }
+    std::size_t j = i + 1;
+    bool negative = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+        negative = s[j] == '-';
+        ++j;
+    }
+    if (j >= s.size() || !IsDigit(s[j])) {
+        return i;
+    }
+    long value = 0;
+    std::string digits;
+    j = ScanDigits(s, j, digits);
+    for (char c : digits) {
+        value = std::min(value * 10 + (c - '0'), 1'000'000L);
+    }
+    exponent = negative ? -value : value;
+    scanned.text += 'e';
+    scanned.text += std::to_string(exponent);
+    return j;
+}
+
+Scanned Scan(std::string_view s) {
+    Scanned scanned;
+    std::size_t i = 0;
+    while (i < s.size() && IsBlank(s[i])) {
+        ++i;
+    }
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        scanned.negative = s[i] == '-';
+        ++i;
+    }
+    std::string whole;
+    std::string fraction;
+    i = ScanDigits(s, i, whole);
+    if (i < s.size() && s[i] == '.') {
+        i = ScanDigits(s, i + 1, fraction);
+    }
+    if (whole.empty() && fraction.empty()) {
+        return scanned;
+    }
+    std::size_t firstWhole = whole.find_first_not_of('0');
+    std::size_t firstFraction = fraction.find_first_not_of('0');
+    if (firstWhole != std::string::npos) {
+        scanned.hasSignificantDigit = true;
+        scanned.decimalMagnitude = static_cast<int>(whole.size() - firstWhole) - 1;
+    } else if (firstFraction != std::string::npos) {
+        scanned.hasSignificantDigit = true;
+        scanned.decimalMagnitude = -static_cast<int>(firstFraction) - 1;
+    }
+    scanned.text = (scanned.negative ? "-" : "") + (whole.empty() ? "0" : whole);
+    if (!fraction.empty()) {
+        scanned.text += '.' + fraction;
+    }
+    long exponent = 0;
+    ScanExponent(s, i, scanned, exponent);
+    scanned.decimalMagnitude += static_cast<int>(exponent);
+    return scanned;
+}
+
+// Writes the digits of a number already rounded to `digits` significant
+// digits by std::to_chars, in fixed or exponent form as %G would choose.
+std::string Compose(std::string_view scientific, int digits, char separator) {
+    bool negative = scientific.front() == '-';
+    if (negative) {
+        scientific.remove_prefix(1);
+    }
+    std::size_t e = scientific.find('e');
+    std::string mantissa(1, scientific[0]);
+    if (e > 1) {
+        mantissa += scientific.substr(2, e - 2);
+    }
+    int exponent = std::atoi(std::string(scientific.substr(e + 1)).c_str());
+    while (mantissa.size() > 1 && mantissa.back() == '0') {
+        mantissa.pop_back();
+    }
+    std::string out = negative ? "-" : "";
+    if (exponent < -4 || exponent >= digits) {
+        out += mantissa[0];
+        if (mantissa.size() > 1) {
+            out += separator;
+            out += mantissa.substr(1);
+        }
+        out += exponent < 0 ? "E-" : "E+";
+        std::string power = std::to_string(std::abs(exponent));
+        out += (power.size() < 2 ? "0" : "") + power;
+    } else if (exponent >= 0) {
+        auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (mantissa.size() <= whole) {
+            out += mantissa + std::string(whole - mantissa.size(), '0');
+        } else {
+            out += mantissa.substr(0, whole);
+            out += separator;
+            out += mantissa.substr(whole);
+        }
+    } else {
+        out += '0';
+        out += separator;
+        out += std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+    }
+    return out;
+}
+
+template <typename Real>
+std::string SignificantText(Real value, int digits, char separator) {
+    if (std::isnan(value)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::NotANumber);
+    }
+    if (std::isinf(value)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    }
+    if (value == 0) {
+        return "0";  // negative zero included
+    }
+    std::array<char, 64> buffer{};
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                std::chars_format::scientific, digits - 1);
+    return Compose(std::string_view(buffer.data(), result.ptr - buffer.data()), digits, separator);
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+    Scanned scanned = Scan(text);
+    if (scanned.text.empty()) {
+        return 0.0;
+    }
+    double value = 0.0;
+    const char* end = scanned.text.data() + scanned.text.size();
+    auto result = std::from_chars(scanned.text.data(), end, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too small to represent reads as zero; too large is an overflow.
+        if (!scanned.hasSignificantDigit || scanned.decimalMagnitude < 0) {
+            return scanned.negative ? -0.0 : 0.0;
+        }
+        throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    }
+    return Checked(value);
+}
+
+std::string GeneralNumberText(double value, char decimalSeparator) {
+    return SignificantText(value, 15, decimalSeparator);
+}
+
+std::string SingleNumberText(float value, char decimalSeparator) {
+    return SignificantText(value, 7, decimalSeparator);
+}
+
+double Int(double value) { return std::floor(value); }
+
+float Int(float value) { return std::floor(value); }
+
+std::int16_t ToInt16(double value) {
+    if (std::isnan(value)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::NotANumber);
+    }
+    // Rounded by hand rather than with rint(), which would follow whatever
+    // rounding mode the process happens to be in.
+    double lower = std::floor(value);
+    double fraction = value - lower;
+    double rounded = lower;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(lower, 2.0) != 0.0)) {
+        rounded = lower + 1.0;
+    }
+    if (rounded < -32768.0 || rounded > 32767.0) {
+        throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+double Checked(double value) {
+    if (std::isnan(value)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::NotANumber);
+    }
+    if (std::isinf(value)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    }
+    return value;
+}
+
+}  // namespace sredna

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Number reading and writing for the reports. Nothing here consults the
+// process locale: QApplication calls setlocale(LC_ALL, ""), and the reports
+// must read "." and write the separator the caller asks for, whatever the
+// user's regional settings say.
+namespace sredna {
+
+// Reads the leading number of a text: blanks, sign, digits, "." and
+// fraction, exponent. Stops at the first character that does not fit; a text
+// without a leading number gives 0. Throws ArithmeticFault beyond a double.
+double Val(std::string_view text);
+
+// 15 significant digits, no trailing zeros, no grouping; exponent form
+// ("1.4210854715202E-14") exactly where %.15G would use it.
+std::string GeneralNumberText(double value, char decimalSeparator);
+
+// The same for a single-precision value, with 7 significant digits.
+std::string SingleNumberText(float value, char decimalSeparator);
+
+// The largest whole number not greater than the argument.
+double Int(double value);
+float Int(float value);
+
+// Nearest whole number, halves to even; outside -32768..32767 an overflow.
+std::int16_t ToInt16(double value);
+
+// Throws ArithmeticFault unless the value is finite, so that an overflow
+// ends the calculation instead of writing "inf" into a report.
+double Checked(double value);
+
+}  // namespace sredna

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <concepts>
+#include <string>
+#include <string_view>
+
+#include "core/numbers.h"
+#include "core/text_box.h"
+
+namespace sredna {
+
+// The line break of every text the program writes.
+inline constexpr std::string_view kCrLf = "\r\n";
+
+// Writes a report into a text box: Start replaces the whole text with one
+// line, Append adds pieces with no separators. Texts go in as they stand,
+// doubles in the general number text, whole counts as plain digits.
+class Report {
+public:
+    Report(TextBox& box, char decimalSeparator) : box_(box), separator_(decimalSeparator) {}
+
+    template <typename... Pieces>
+    void Start(const Pieces&... pieces) {
+        box_.SetText(Join(pieces..., kCrLf));
+    }
+
+    template <typename... Pieces>
+    void Append(const Pieces&... pieces) {
+        box_.Append(Join(pieces...));
+    }
+
+    char Separator() const { return separator_; }
+    const std::string& Text() const { return box_.Text(); }
+
+private:
+    template <typename... Pieces>
+    std::string Join(const Pieces&... pieces) const {
+        std::string line;
+        (Add(line, pieces), ...);
+        return line;
+    }
+
+    static void Add(std::string& line, std::string_view text) { line.append(text); }
+    void Add(std::string& line, double number) const {
+        line.append(GeneralNumberText(number, separator_));
+    }
+    static void Add(std::string& line, std::integral auto count) {
+        line.append(std::to_string(count));
+    }
+
+    TextBox& box_;
+    char separator_;
+};
+
+}  // namespace sredna

@@ -1,0 +1,135 @@
+// The arithmetic, quadratic, harmonic and geometric means: one walk over the
+// values that shows the running total before each step and the term it adds.
+#include <cmath>
+
+#include "core/arithmetic_fault.h"
+#include "core/mean_branches.h"
+
+namespace sredna::branches {
+
+namespace {
+
+constexpr std::string_view kSumLabel = "към натрупаната сума ";
+constexpr std::string_view kZeroRefusal = "Между въведените стойности не трябва да има 0!";
+
+// What sets one kind apart from the others.
+struct RunningMean {
+    std::string_view header;
+    std::string_view runningLabel;
+    bool refusesZero;
+    bool writesTotal;
+    double (*term)(double value);
+    void (*writeTerm)(Report& report, double value);
+    double (*mean)(double sum, int count);
+    void (*writeResult)(Report& report, double sum, int count, double mean);
+};
+
+double Divide(double dividend, double divisor) {
+    if (divisor == 0) {
+        throw ArithmeticFault(ArithmeticFault::Kind::DivisionByZero);
+    }
+    return Checked(dividend / divisor);
+}
+
+double Logarithm(double value) {
+    if (!(value > 0)) {
+        throw ArithmeticFault(ArithmeticFault::Kind::InvalidLogarithm);
+    }
+    return std::log(value);
+}
+
+const RunningMean kArithmetic{
+    "Изчислявам средна аритметична стойност: ",
+    kSumLabel,
+    false,
+    true,
+    [](double v) { return v; },
+    [](Report& r, double v) { r.Append(" добавям ", v, kCrLf); },
+    [](double sum, int n) { return sum / n; },
+    [](Report& r, double sum, int n, double mean) {
+        r.Append("средна аритметична = ", sum, " / ", n, " = ", mean, kCrLf);
+    },
+};
+
+const RunningMean kQuadratic{
+    "Изчислявам средна квадратична стойност: ",
+    kSumLabel,
+    false,
+    true,
+    [](double v) { return Checked(v * v); },
+    [](Report& r, double v) { r.Append(" добавям ", v, " * ", v, kCrLf); },
+    [](double sum, int n) { return std::sqrt(sum / n); },
+    [](Report& r, double sum, int n, double mean) {
+        r.Append("средна квадратична: sqrt(", sum, " / ", n, ") = ", mean, kCrLf);
+    },
+};
+
+const RunningMean kHarmonic{
+    "Изчислявам средна хармонична стойност:",
+    kSumLabel,
+    true,
+    true,
+    [](double v) { return Divide(1.0, v); },
+    [](Report& r, double v) { r.Append(" добавям 1 /", v, kCrLf); },
+    [](double sum, int n) { return Divide(n, sum); },
+    [](Report& r, double sum, int n, double mean) {
+        r.Append("средна хармонична = ", n, " / ", sum, " = ", mean, kCrLf);
+    },
+};
+
+// The running total is labelled a product although it is the sum of the
+// logarithms, the logarithm of the product; pupils have always seen it so.
+const RunningMean kGeometric{
+    "Изчислявам средна геометрична стойност: ",
+    "към натрупаното произведение ",
+    false,
+    false,
+    Logarithm,
+    [](Report& r, double v) { r.Append(" добавям log (", v, ")", kCrLf); },
+    [](double sum, int n) { return Checked(std::exp(sum / n)); },
+    [](Report& r, double sum, int n, double mean) {
+        r.Append("средна геометрична = exp(", sum, " / ", n, ") = ", mean, kCrLf);
+    },
+};
+
+std::optional<double> Run(const RunningMean& kind, const ListBox& values, Report& report) {
+    const int count = values.Count();
+    report.Start(kind.header);
+    double sum = 0;
+    for (int p = 0; p < count; ++p) {
+        report.Append(kind.runningLabel, sum);
+        double v = Val(values.Item(p));
+        if (kind.refusesZero && v == 0) {
+            report.Append(kZeroRefusal, kCrLf);
+            return std::nullopt;
+        }
+        sum = Checked(sum + kind.term(v));
+        kind.writeTerm(report, v);
+    }
+    double mean = kind.mean(sum, count);
+    if (kind.writesTotal) {
+        report.Append("Обща сума ", sum, " брой елементи: ", count, kCrLf);
+    }
+    kind.writeResult(report, sum, count, mean);
+    return mean;
+}
+
+}  // namespace
+
+std::optional<double> Arithmetic(const ListBox& values, Report& report) {
+    return Run(kArithmetic, values, report);
+}
+
+std::optional<double> Quadratic(const ListBox& values, Report& report) {
+    return Run(kQuadratic, values, report);
+}
+
+std::optional<double> Harmonic(const ListBox& values, Report& report) {
+    return Run(kHarmonic, values, report);
+}
+
+std::optional<double> Geometric(const ListBox& values, Report& report) {
+    return Run(kGeometric, values, report);
+}
+
+}  // namespace sredna::branches

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/model_events.h"
+
+namespace sredna {
+
+// A multi-line text box; lines are separated by CR LF.
+class TextBox {
+public:
+    TextBox(int index, const EventHub& hub, std::string text = {})
+        : index_(index), hub_(hub), text_(std::move(text)) {}
+
+    int Index() const { return index_; }
+    const std::string& Text() const { return text_; }
+    void SetText(std::string text);
+    // Adds to the end in place, so building a report piece by piece stays
+    // linear in its length.
+    void Append(std::string_view piece);
+
+private:
+    int index_;
+    const EventHub& hub_;
+    std::string text_;
+};
+
+// A caption-only control: command buttons and the frame.
+struct Caption {
+    std::string text;
+};
+
+// A label: a caption and a visible flag.
+class Label {
+public:
+    Label(int index, const EventHub& hub, std::string caption, bool visible = true)
+        : index_(index), hub_(hub), caption_(std::move(caption)), visible_(visible) {}
+
+    int Index() const { return index_; }
+    const std::string& Caption() const { return caption_; }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+
+private:
+    int index_;
+    const EventHub& hub_;
+    std::string caption_;
+    bool visible_;
+};
+
+}  // namespace sredna

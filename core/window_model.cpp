@@ -1,0 +1,62 @@
+#include "core/window_model.h"
+
+#include <stdexcept>
+
+namespace sredna {
+
+namespace {
+
+const std::array<std::string, WindowModel::kCommandCount> kCommandCaptions = {"Чисти", "Случайни",
+                                                                              "Изчисли"};
+
+std::vector<std::string> Repeated(const char* text, int times) {
+    return std::vector<std::string>(static_cast<std::size_t>(times), text);
+}
+
+}  // namespace
+
+WindowModel::WindowModel(std::string introText)
+    : lists_{ListBox(kCountList, hub_, {"5", "10", "15", "20", "25"}),
+             ListBox(kValuesList, hub_, Repeated("123", 5)),
+             ListBox(kRangeList, hub_, {"10", "20", "50", "100", "200", "500", "1000"}),
+             ListBox(kWeightsList, hub_, Repeated("5", 5), /*visible=*/false),
+             ListBox(kMedianList, hub_, {}, /*visible=*/false, /*sorted=*/true)},
+      texts_{TextBox(kIntroBox, hub_, std::move(introText)), TextBox(kReportBox, hub_)},
+      options_(hub_),
+      label1_{Label(0, hub_, "Математика - средна стойност"), Label(1, hub_, "Брой ел."),
+              Label(2, hub_, "Стойности"), Label(3, hub_, "медиана", /*visible=*/false),
+              std::nullopt, Label(5, hub_, "Интервал")},
+      etiket4_(4, hub_, "т", /*visible=*/false) {}
+
+const std::string& WindowModel::Command1(int index) const {
+    return kCommandCaptions.at(static_cast<std::size_t>(index));
+}
+
+const std::string& WindowModel::Frame1() const {
+    static const std::string kFrameCaption = "Средна стойност";
+    return kFrameCaption;
+}
+
+Label& WindowModel::Label1(int index) {
+    return const_cast<Label&>(static_cast<const WindowModel&>(*this).Label1(index));
+}
+
+const Label& WindowModel::Label1(int index) const {
+    if (!HasLabel1(index)) {
+        throw std::out_of_range("Label1 has no element " + std::to_string(index));
+    }
+    return *label1_[static_cast<std::size_t>(index)];
+}
+
+Label& WindowModel::Etiket(int index) {
+    return const_cast<Label&>(static_cast<const WindowModel&>(*this).Etiket(index));
+}
+
+const Label& WindowModel::Etiket(int index) const {
+    if (index != 4) {
+        throw std::out_of_range("Etiket has only the element 4");
+    }
+    return etiket4_;
+}
+
+}  // namespace sredna

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and runs
+# every test; then does the same under the address and undefined-behaviour
+# sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/ensure-packages.sh
+
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci
+
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan

@@ -1,0 +1,165 @@
+// The calculation driver: refusals, what is stored, faults, deviations.
+#include "core/calculate.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/arithmetic_fault.h"
+#include "tests/test_support.h"
+
+namespace sredna {
+namespace {
+
+using test::Fill;
+
+class CalculateTest : public testing::Test {
+protected:
+    WindowModel model;
+
+    std::string Run(MeanKind kind, const std::vector<std::string>& values) {
+        Fill(model.Spis(kValuesList), values);
+        Fill(model.Spis(kWeightsList), std::vector<std::string>(values.size(), "1"));
+        model.Option1().Select(static_cast<int>(kind));
+        Calculate(model, '.');
+        return model.Text1(kReportBox).Text();
+    }
+
+    static bool StartsWith(const std::string& text, const std::string& prefix) {
+        return text.rfind(prefix, 0) == 0;
+    }
+};
+
+TEST_F(CalculateTest, FewerThanTwoValuesAreRefusedForEveryKind) {
+    for (int kind = 0; kind < kMeanKindCount; ++kind) {
+        for (const auto& values : {std::vector<std::string>{}, std::vector<std::string>{"7"}}) {
+            model.Text1(kReportBox).SetText("old report");
+            model.StoredMean = 42;
+            EXPECT_EQ(Run(static_cast<MeanKind>(kind), values), "Няма въведени стойности!\r\n");
+            EXPECT_EQ(model.StoredMean, 42);
+        }
+    }
+}
+
+TEST_F(CalculateTest, NoSelectedKindTakesTheArithmeticBranch) {
+    Calculate(model, '.');
+    EXPECT_TRUE(StartsWith(model.Text1(kReportBox).Text(), "Изчислявам средна аритметична стойност: \r\n"));
+    EXPECT_EQ(model.StoredMean, 123);
+}
+
+TEST_F(CalculateTest, StoresTheMeanOfEveryKindButTheMedian) {
+    Run(MeanKind::Arithmetic, {"2", "4"});
+    EXPECT_EQ(model.StoredMean, 3);
+    Run(MeanKind::Quadratic, {"3", "4"});
+    EXPECT_EQ(model.StoredMean, std::sqrt(12.5));
+    Run(MeanKind::Harmonic, {"2", "4"});
+    EXPECT_EQ(model.StoredMean, 2 / 0.75);
+    Run(MeanKind::Geometric, {"1", "100"});
+    EXPECT_NEAR(model.StoredMean, 10, 1e-12);
+    double before = model.StoredMean;
+    Run(MeanKind::Median, {"1", "2", "3"});
+    EXPECT_EQ(model.StoredMean, before);
+    Run(MeanKind::Harmonic, {"1", "0"});
+    EXPECT_EQ(model.StoredMean, before);
+}
+
+TEST_F(CalculateTest, TheTinyHarmonicDeviationComesFromTheStoredDouble) {
+    Run(MeanKind::Harmonic, std::vector<std::string>(5, "123"));
+    EXPECT_LT(model.StoredMean, 123);
+    EXPECT_EQ(model.StoredMean, std::nextafter(123.0, 0.0));
+}
+
+TEST_F(CalculateTest, ASecondCalculationReplacesTheReport) {
+    std::string first = Run(MeanKind::Quadratic, {"3", "4"});
+    std::string second = Run(MeanKind::Quadratic, {"3", "4"});
+    EXPECT_EQ(first, second);
+}
+
+TEST_F(CalculateTest, MedianKeepsTheValuesListAndFillsTheWorkList) {
+    Run(MeanKind::Median, {"10", "9", "10", "10"});
+    EXPECT_EQ(model.Spis(kValuesList).Items(), (std::vector<std::string>{"10", "9", "10", "10"}));
+    EXPECT_EQ(model.Spis(kMedianList).Items(), (std::vector<std::string>{" 9", "10"}));
+    Run(MeanKind::Median, {"7", "12", "7", "100", "3"});
+    EXPECT_EQ(model.Spis(kMedianList).Items(),
+              (std::vector<std::string>{"  3", "  7", " 12", "100"}));
+}
+
+TEST_F(CalculateTest, DeviationTiesNameTheLowestPosition) {
+    std::string report = Run(MeanKind::Arithmetic, {"4", "6"});
+    EXPECT_NE(report.find("Минимално отклонение от изчислената средна стойност = 1 при стойност 4\r\n"),
+              std::string::npos);
+    EXPECT_NE(report.find("Максималмо отклонение от изчислената средна стойност = 1 при стойност 4\r\n"),
+              std::string::npos);
+    report = Run(MeanKind::Arithmetic, {"6", "2", "4", "8", "0"});  // mean 4
+    EXPECT_TRUE(report.ends_with(
+        "Минимално отклонение от изчислената средна стойност = 0 при стойност 4\r\n"
+        "Максималмо отклонение от изчислената средна стойност = 4 при стойност 8\r\n"));
+}
+
+TEST_F(CalculateTest, ShowDeviationsReadsTheStoredMean) {
+    Fill(model.Spis(kValuesList), {"2", "4", "9"});
+    model.Text1(kReportBox).SetText("");
+    model.StoredMean = 5;
+    ShowDeviations(model, ',');
+    EXPECT_EQ(model.Text1(kReportBox).Text(),
+              "Минимално отклонение от изчислената средна стойност = 1 при стойност 4\r\n"
+              "Максималмо отклонение от изчислената средна стойност = 4 при стойност 9\r\n");
+    const std::string before = model.Text1(kReportBox).Text();
+    Fill(model.Spis(kValuesList), {});
+    ShowDeviations(model, '.');  // nothing to name: nothing written
+    EXPECT_EQ(model.Text1(kReportBox).Text(), before);
+}
+
+struct FaultCase {
+    const char* name;
+    MeanKind kind;
+    std::vector<std::string> values;
+    std::vector<std::string> weights;
+    ArithmeticFault::Kind fault;
+
+    friend void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FaultTest : public CalculateTest, public testing::WithParamInterface<FaultCase> {};
+
+// Faults end the run with one message line; the mean stored before stays.
+TEST_P(FaultTest, EndsTheRunWithItsMessage) {
+    const FaultCase& c = GetParam();
+    Fill(model.Spis(kValuesList), c.values);
+    Fill(model.Spis(kWeightsList), c.weights);
+    model.Option1().Select(static_cast<int>(c.kind));
+    model.StoredMean = 17;
+    ASSERT_NO_THROW(Calculate(model, '.'));
+    const std::string& report = model.Text1(kReportBox).Text();
+    std::string message = ArithmeticFault::messageFor(c.fault) + "\r\n";
+    EXPECT_TRUE(report.ends_with("\r\n" + message)) << report;
+    EXPECT_EQ(report.find(message), report.size() - message.size());
+    EXPECT_EQ(model.StoredMean, 17);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FaultTest,
+    testing::Values(
+        FaultCase{"sum_overflows", MeanKind::Arithmetic, {"1e308", "1e308"}, {}, ArithmeticFault::Kind::Overflow},
+        FaultCase{"value_too_large", MeanKind::Arithmetic, {"1", "1e999"}, {}, ArithmeticFault::Kind::Overflow},
+        FaultCase{"square_overflows", MeanKind::Quadratic, {"1", "1e200"}, {}, ArithmeticFault::Kind::Overflow},
+        FaultCase{"reciprocal_overflows", MeanKind::Harmonic, {"1", "1e-320"}, {}, ArithmeticFault::Kind::Overflow},
+        FaultCase{"reciprocals_cancel", MeanKind::Harmonic, {"2", "-2"}, {}, ArithmeticFault::Kind::DivisionByZero},
+        FaultCase{"log_of_zero", MeanKind::Geometric, {"5", "0"}, {}, ArithmeticFault::Kind::InvalidLogarithm},
+        FaultCase{"log_of_negative", MeanKind::Geometric, {"-5", "5"}, {}, ArithmeticFault::Kind::InvalidLogarithm},
+        FaultCase{"weights_missing", MeanKind::Weighted, {"1", "2", "3"}, {"1", "1"}, ArithmeticFault::Kind::MissingWeight},
+        FaultCase{"weights_total_zero", MeanKind::Weighted, {"1", "2"}, {"1", "-1"}, ArithmeticFault::Kind::DivisionByZero},
+        FaultCase{"weights_total_beyond_16_bits", MeanKind::Weighted, {"1", "2"}, {"30000", "3000"}, ArithmeticFault::Kind::Overflow},
+        FaultCase{"deviation_overflows", MeanKind::Arithmetic, {"-1.5e308", "1.5e308", "1e308"}, {}, ArithmeticFault::Kind::Overflow}),
+    [](const testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+
+TEST_F(CalculateTest, AFaultOnTheFirstLineStillGetsALineOfItsOwn) {
+    Run(MeanKind::Geometric, {"0", "3"});
+    EXPECT_EQ(model.Text1(kReportBox).Text(),
+              "Изчислявам средна геометрична стойност: \r\n"
+              "към натрупаното произведение 0\r\n" +
+                  ArithmeticFault::messageFor(ArithmeticFault::Kind::InvalidLogarithm) + "\r\n");
+}
+
+}  // namespace
+}  // namespace sredna

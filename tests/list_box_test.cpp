@@ -1,0 +1,121 @@
+#include "core/list_box.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/arithmetic_fault.h"
+
+namespace sredna {
+namespace {
+
+// A list with a hub that records the click events it raises.
+struct RecordingList : testing::Test {
+    EventHub hub;
+    std::vector<int> clicks;
+    std::vector<Change> changes;
+
+    RecordingList() {
+        hub.SetListClickHandler([this](int index) { clicks.push_back(index); });
+        hub.SetChangeListener([this](const Change& change) { changes.push_back(change); });
+    }
+};
+
+TEST_F(RecordingList, SelectingAnotherPositionRaisesOneClickWithTheListIndex) {
+    ListBox list(3, hub, {"a", "b", "c"});
+    list.SetSelected(1);
+    list.SetSelected(1);
+    EXPECT_EQ(list.Selected(), 1);
+    EXPECT_EQ(clicks, std::vector<int>{3});
+    list.SetSelected(-1);
+    EXPECT_EQ(list.Selected(), -1);
+    EXPECT_EQ(clicks, (std::vector<int>{3, 3}));
+}
+
+TEST_F(RecordingList, SelectingOutsideTheListChangesNothing) {
+    ListBox list(0, hub, {"a", "b"});
+    list.SetSelected(1);
+    list.SetSelected(2);
+    list.SetSelected(-5);
+    EXPECT_EQ(list.Selected(), 1);
+    EXPECT_EQ(clicks.size(), 1U);
+}
+
+TEST_F(RecordingList, ClearLeavesNoSelectionAndRaisesNoClick) {
+    ListBox list(1, hub, {"a", "b"});
+    list.SetSelected(0);
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.Selected(), -1);
+    EXPECT_EQ(clicks.size(), 1U);
+}
+
+TEST_F(RecordingList, SortedListInsertsInTextOrder) {
+    ListBox list(4, hub, {}, false, true);
+    for (const char* text : {" 20", "  5", "100", " 20", "  7"}) {
+        list.AddItem(text);
+    }
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"  5", "  7", " 20", " 20", "100"}));
+}
+
+TEST_F(RecordingList, UnsortedListAppends) {
+    ListBox list(1, hub, {});
+    for (const char* text : {"9", "10", "1"}) {
+        list.AddItem(text);
+    }
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"9", "10", "1"}));
+}
+
+TEST_F(RecordingList, RemovingMovesLaterItemsUp) {
+    ListBox list(1, hub, {"x", "y", "z"});
+    list.RemoveItem(1);
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"x", "z"}));
+    list.RemoveItem(7);
+    list.RemoveItem(-1);
+    EXPECT_EQ(list.Count(), 2);
+}
+
+TEST_F(RecordingList, SelectionFollowsItsItemThroughRemovalAndInsertion) {
+    ListBox list(4, hub, {}, false, true);
+    for (const char* text : {"b", "d"}) {
+        list.AddItem(text);
+    }
+    list.SetSelected(1);  // "d"
+    list.AddItem("a");
+    EXPECT_EQ(list.Item(list.Selected()), "d");
+    list.RemoveItem(0);
+    EXPECT_EQ(list.Item(list.Selected()), "d");
+    list.RemoveItem(list.Selected());
+    EXPECT_EQ(list.Selected(), -1);
+    EXPECT_EQ(clicks.size(), 1U);
+}
+
+TEST_F(RecordingList, ReadingOutsideTheListGivesAnEmptyText) {
+    ListBox list(1, hub, {"5"});
+    EXPECT_EQ(list.Item(0), "5");
+    EXPECT_EQ(list.Item(1), "");
+    EXPECT_EQ(list.Item(-1), "");
+    EXPECT_EQ(list.Item(32767), "");
+}
+
+TEST_F(RecordingList, CountStopsAtTheSixteenBitLimit) {
+    ListBox list(1, hub, std::vector<std::string>(ListBox::kMaxItems, "1"));
+    EXPECT_THROW(list.AddItem("2"), ArithmeticFault);
+    EXPECT_EQ(list.Count(), ListBox::kMaxItems);
+}
+
+TEST_F(RecordingList, ViewsLearnOfEveryKindOfChange) {
+    ListBox list(2, hub, {"a"});
+    list.AddItem("b");
+    list.SetSelected(0);
+    list.SetVisible(false);
+    list.SetVisible(false);
+    ASSERT_EQ(changes.size(), 3U);
+    EXPECT_EQ(changes[0].kind, ChangeKind::ListItems);
+    EXPECT_EQ(changes[1].kind, ChangeKind::ListSelection);
+    EXPECT_EQ(changes[2].kind, ChangeKind::ListVisible);
+    EXPECT_EQ(changes[2].index, 2);
+}
+
+}  // namespace
+}  // namespace sredna

@@ -1,0 +1,93 @@
+// Each mean against a direct computation, over many random samples.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "core/numbers.h"
+#include "tests/test_support.h"
+
+namespace sredna {
+namespace {
+
+struct Sample {
+    std::vector<std::string> values;
+    std::vector<std::string> weights;
+    std::vector<double> v;
+    std::vector<double> w;
+};
+
+Sample Draw(std::mt19937& engine) {
+    std::uniform_int_distribution<int> size(2, 40);
+    std::uniform_int_distribution<int> value(1, 1000);
+    std::uniform_int_distribution<int> weight(1, 10);
+    Sample s;
+    for (int i = size(engine); i > 0; --i) {
+        s.v.push_back(value(engine));
+        s.w.push_back(weight(engine));
+        s.values.push_back(std::to_string(static_cast<int>(s.v.back())));
+        s.weights.push_back(std::to_string(static_cast<int>(s.w.back())));
+    }
+    return s;
+}
+
+double Mean(MeanKind kind, const Sample& s, const std::vector<std::string>& weights) {
+    test::CalculationRun run(kind, s.values, '.', weights);
+    return run.model.StoredMean;
+}
+
+TEST(MeanPropertiesTest, AgreeWithDirectComputationAndTheirOrder) {
+    std::mt19937 engine(12345);
+    for (int round = 0; round < 300; ++round) {
+        Sample s = Draw(engine);
+        const double n = static_cast<double>(s.v.size());
+        double sum = 0, squares = 0, reciprocals = 0, logs = 0, weighted = 0, weightTotal = 0;
+        for (std::size_t i = 0; i < s.v.size(); ++i) {
+            sum += s.v[i];
+            squares += s.v[i] * s.v[i];
+            reciprocals += 1 / s.v[i];
+            logs += std::log(s.v[i]);
+            weighted += s.v[i] * s.w[i];
+            weightTotal += s.w[i];
+        }
+        const double arithmetic = Mean(MeanKind::Arithmetic, s, s.weights);
+        const double quadratic = Mean(MeanKind::Quadratic, s, s.weights);
+        const double harmonic = Mean(MeanKind::Harmonic, s, s.weights);
+        const double geometric = Mean(MeanKind::Geometric, s, s.weights);
+        const double weightedMean = Mean(MeanKind::Weighted, s, s.weights);
+        const double equalWeights = Mean(MeanKind::Weighted, s, std::vector<std::string>(s.v.size(), "3"));
+        auto near = [](double actual, double expected) {
+            return std::abs(actual - expected) <= 1e-12 * std::abs(expected);
+        };
+        EXPECT_TRUE(near(arithmetic, sum / n));
+        EXPECT_TRUE(near(quadratic, std::sqrt(squares / n)));
+        EXPECT_TRUE(near(harmonic, n / reciprocals));
+        EXPECT_TRUE(near(geometric, std::exp(logs / n)));
+        EXPECT_TRUE(near(weightedMean, weighted / weightTotal));
+        EXPECT_TRUE(near(equalWeights, arithmetic));
+        EXPECT_GE(quadratic * (1 + 1e-12), arithmetic);
+        EXPECT_GE(arithmetic * (1 + 1e-12), geometric);
+        EXPECT_GE(geometric * (1 + 1e-12), harmonic);
+    }
+}
+
+// The median of the distinct values, against a sort of the numbers.
+TEST(MeanPropertiesTest, MedianIsThatOfTheDistinctValues) {
+    std::mt19937 engine(777);
+    for (int round = 0; round < 200; ++round) {
+        Sample s = Draw(engine);
+        std::vector<double> distinct = s.v;
+        std::sort(distinct.begin(), distinct.end());
+        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+        const std::size_t m = distinct.size();
+        const double expected = m % 2 == 1 ? distinct[m / 2] : (distinct[m / 2 - 1] + distinct[m / 2]) / 2;
+        test::CalculationRun run(MeanKind::Median, s.values, '.');
+        const std::string& report = run.report;
+        std::string last = "медиана = " + GeneralNumberText(expected, '.') + "\r\n";
+        ASSERT_TRUE(report.ends_with(last)) << report;
+        ASSERT_EQ(run.model.Spis(kMedianList).Count(), static_cast<int>(m));
+    }
+}
+
+}  // namespace
+}  // namespace sredna

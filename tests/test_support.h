@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/calculate.h"
+#include "core/window_model.h"
+
+namespace sredna::test {
+
+// Replaces a list's items with the given texts.
+inline void Fill(ListBox& list, const std::vector<std::string>& items) {
+    list.Clear();
+    for (const std::string& item : items) {
+        list.AddItem(item);
+    }
+}
+
+// Every line followed by CR LF, as the report box holds them.
+inline std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// Swaps the "." between two digits for the given separator: report
+// expectations are written once and checked with both separators, while the
+// full stops of the texts stay.
+inline std::string WithSeparator(std::string text, char separator) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == '.' && digit(text[i - 1]) && digit(text[i + 1])) {
+            text[i] = separator;
+        }
+    }
+    return text;
+}
+
+// Runs one calculation of a kind over values (and weights) in a fresh model.
+struct CalculationRun {
+    WindowModel model;
+    std::string report;
+
+    CalculationRun(MeanKind kind, const std::vector<std::string>& values, char separator,
+                   const std::vector<std::string>& weights = {}) {
+        Fill(model.Spis(kValuesList), values);
+        Fill(model.Spis(kWeightsList), weights.empty() ? values : weights);
+        model.Option1().Select(static_cast<int>(kind));
+        Calculate(model, separator);
+        report = model.Text1(kReportBox).Text();
+    }
+};
+
+}  // namespace sredna::test

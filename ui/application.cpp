@@ -1,0 +1,19 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace sredna {
+
+void SetUpApplication(QApplication& app) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationName(QStringLiteral("sredna"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/sredna-32.png")));
+    // Text and list boxes keep the platform's default colours: Fusion's own.
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    Q_UNUSED(app);
+}
+
+}  // namespace sredna

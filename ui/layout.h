@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+// Where every control stands, in twips (1/1440 inch) from the top-left corner
+// of its container, and the window's colours. The window keeps these
+// proportions on any display: twips become logical pixels through the
+// screen's logical DPI.
+namespace sredna::layout {
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline constexpr int kClientWidth = 7785;
+inline constexpr int kClientHeight = 6570;
+
+// The lists, by index in their control array.
+inline constexpr TwipsRect kSpis[] = {
+    {2280, 2400, 855, 1200}, {3360, 2400, 1000, 1200}, {5880, 2400, 975, 1200},
+    {4560, 2400, 855, 1200}, {4800, 2400, 855, 1200},
+};
+inline constexpr TwipsRect kText1[] = {{120, 4320, 7455, 2055}, {120, 360, 7455, 1575}};
+inline constexpr TwipsRect kCommand1[] = {
+    {5520, 3840, 1335, 375}, {2280, 3840, 1335, 375}, {3960, 3840, 1335, 375}};
+// Label1 by index; element 4 is Etiket(4).
+inline constexpr TwipsRect kLabels[] = {
+    {1080, 0, 5535, 375}, {2280, 2160, 855, 255}, {3360, 2160, 1005, 255},
+    {4920, 2160, 735, 255}, {4560, 2160, 255, 255}, {5880, 2160, 975, 255},
+};
+inline constexpr TwipsRect kFrame1 = {120, 2040, 1935, 2175};
+// Inside Frame1: the buttons stack 300 twips apart.
+inline constexpr TwipsRect Option1(int index) { return {120, 300 + 300 * index, 1695, 300}; }
+
+inline const QColor kWindowColour{192, 192, 255};
+inline const QColor kOptionColour{128, 128, 255};
+inline const QColor kCommandColours[] = {{255, 0, 0}, {128, 128, 255}, {128, 255, 128}};
+inline const QColor kLabelColour{255, 192, 128};
+
+inline constexpr const char* kFontFamily = "Times New Roman";
+inline constexpr double kWindowPointSize = 12.0;
+inline constexpr double kSmallLabelPointSize = 9.75;
+// Label1(0) and Label1(1) use the window font; the others the small one.
+inline constexpr bool UsesSmallFont(int labelIndex) { return labelIndex >= 2; }
+
+// There is no publisher site yet; the caption starts with this address.
+inline constexpr const char* kPublisherAddress = "www.example.org";
+inline constexpr const char* kCaptionText = "Средна аритметична, геометрична, квадратична , хармонична";
+
+QString WindowCaption();
+
+// Twips to logical pixels at the given logical DPI (15 twips a pixel at 96).
+int ToPixels(int twips, double dpi);
+QRect ToPixels(const TwipsRect& rect, double dpi);
+
+}  // namespace sredna::layout

@@ -1,0 +1,296 @@
+#include "ui/main_window.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "ui/intro_text.h"
+#include "ui/layout.h"
+#include "ui/text_lines.h"
+
+namespace sredna {
+
+namespace {
+
+// The reports use the decimal separator of the user's regional settings.
+char SystemDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point == QStringLiteral(",") ? ',' : '.';
+}
+
+double LogicalDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+}
+
+QFont WindowFont(double pointSize) {
+    QFont font(QString::fromUtf8(layout::kFontFamily));
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+void PaintBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A flat face in the button's own colour, whatever the desktop's theme.
+QString CommandStyle(const QColor& colour) {
+    return QStringLiteral(
+               "QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
+               "QPushButton:pressed { border-style: inset; }"
+               "QPushButton:focus { outline: none; border-color: %3; }")
+        .arg(colour.name(), colour.lighter(130).name(), colour.darker(180).name());
+}
+
+QString FromModel(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      form_(std::string(introText()), SystemDecimalSeparator()),
+      dpi_(LogicalDpi()) {
+    setWindowTitle(layout::WindowCaption());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/sredna-32.png")));
+    setFont(WindowFont(layout::kWindowPointSize));
+    PaintBackground(this, layout::kWindowColour);
+    setFixedSize(layout::ToPixels(layout::kClientWidth, dpi_),
+                 layout::ToPixels(layout::kClientHeight, dpi_));
+
+    buildControls();
+    form_.Model().Hub().SetChangeListener([this](const Change& change) { noteChange(change); });
+    handle([this] { form_.Form_Load(); });
+    // The first refresh shows every control as the model holds it.
+    listItems_.set();
+    listSelections_.set();
+    listVisibility_.set();
+    texts_.set();
+    labelVisibility_.set();
+    options_ = true;
+    refresh();
+    connectControls();
+    setTabOrder();
+    spis_[kCountList]->setFocus();
+    centreOnScreen();
+}
+
+MainWindow::~MainWindow() { form_.Model().Hub().SetChangeListener(nullptr); }
+
+void MainWindow::buildControls() {
+    const WindowModel& model = form_.Model();
+    const QFont smallFont = WindowFont(layout::kSmallLabelPointSize);
+    for (int i = 0; i < WindowModel::kListCount; ++i) {
+        auto* list = new QListWidget(this);
+        list->setGeometry(layout::ToPixels(layout::kSpis[i], dpi_));
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        spis_[static_cast<std::size_t>(i)] = list;
+    }
+    const std::array<const char*, WindowModel::kTextCount> textNames = {"Въведение", "Резултат"};
+    for (int i = 0; i < WindowModel::kTextCount; ++i) {
+        auto* box = new QPlainTextEdit(this);
+        box->setGeometry(layout::ToPixels(layout::kText1[i], dpi_));
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setTabChangesFocus(true);
+        box->setAccessibleName(QString::fromUtf8(textNames[static_cast<std::size_t>(i)]));
+        text1_[static_cast<std::size_t>(i)] = box;
+    }
+    for (int i = 0; i < 6; ++i) {
+        const Label& source = i == 4 ? model.Etiket(4) : model.Label1(i);
+        auto* label = new QLabel(FromModel(source.Caption()), this);
+        label->setGeometry(layout::ToPixels(layout::kLabels[i], dpi_));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        PaintBackground(label, layout::kLabelColour);
+        if (layout::UsesSmallFont(i)) {
+            label->setFont(smallFont);
+        }
+        labels_[static_cast<std::size_t>(i)] = label;
+    }
+    // Each list is named after its header for screen readers.
+    const std::array<int, WindowModel::kListCount> headers = {1, 2, 5, 4, 3};
+    for (int i = 0; i < WindowModel::kListCount; ++i) {
+        spis_[static_cast<std::size_t>(i)]->setAccessibleName(
+            labels_[static_cast<std::size_t>(headers[static_cast<std::size_t>(i)])]->text());
+    }
+    for (int i = 0; i < WindowModel::kCommandCount; ++i) {
+        auto* button = new QPushButton(FromModel(model.Command1(i)), this);
+        button->setGeometry(layout::ToPixels(layout::kCommand1[i], dpi_));
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setStyleSheet(CommandStyle(layout::kCommandColours[i]));
+        button->setAccessibleName(button->text());
+        command1_[static_cast<std::size_t>(i)] = button;
+    }
+    frame1_ = new QGroupBox(FromModel(model.Frame1()), this);
+    frame1_->setGeometry(layout::ToPixels(layout::kFrame1, dpi_));
+    PaintBackground(frame1_, layout::kWindowColour);
+    for (int i = 0; i < kMeanKindCount; ++i) {
+        auto* option = new QRadioButton(FromModel(model.Option1().Caption(i)), frame1_);
+        option->setGeometry(layout::ToPixels(layout::Option1(i), dpi_));
+        PaintBackground(option, layout::kOptionColour);
+        option->setAccessibleName(option->text());
+        option1_[static_cast<std::size_t>(i)] = option;
+    }
+    // The title label lies under the report box's top edge.
+    labels_[0]->lower();
+}
+
+void MainWindow::connectControls() {
+    for (int i = 0; i < WindowModel::kListCount; ++i) {
+        QListWidget* list = spis_[static_cast<std::size_t>(i)];
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, i, list] {
+            const QList<QListWidgetItem*> selected = list->selectedItems();
+            const int row = selected.isEmpty() ? -1 : list->row(selected.first());
+            handle([this, i, row] { form_.Model().Spis(i).SetSelected(row); });
+        });
+    }
+    for (int i = 0; i < WindowModel::kTextCount; ++i) {
+        QPlainTextEdit* box = text1_[static_cast<std::size_t>(i)];
+        connect(box, &QPlainTextEdit::textChanged, this, [this, i, box] {
+            handle([this, i, box] { form_.Model().Text1(i).SetText(text_lines::ToModel(box->toPlainText())); });
+        });
+    }
+    for (int i = 0; i < kMeanKindCount; ++i) {
+        connect(option1_[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) {
+                handle([this, i] { form_.Model().Option1().Select(i); });
+            }
+        });
+    }
+    for (int i = 0; i < WindowModel::kCommandCount; ++i) {
+        connect(command1_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { handle([this, i] { form_.Command1_Click(i); }); });
+    }
+}
+
+void MainWindow::setTabOrder() {
+    const std::array<QWidget*, 16> order = {
+        spis_[kCountList],  spis_[kValuesList],   text1_[kIntroBox],      spis_[kRangeList],
+        command1_[0],       command1_[1],         text1_[kReportBox],     command1_[2],
+        spis_[kWeightsList], spis_[kMedianList],  option1_[0],            option1_[1],
+        option1_[2],        option1_[3],          option1_[4],            option1_[5]};
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+void MainWindow::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+template <typename Action>
+void MainWindow::handle(Action action) {
+    if (refreshing_) {
+        return;  // a widget echoing what refresh() just showed it
+    }
+    action();
+    refresh();
+}
+
+void MainWindow::noteChange(const Change& change) {
+    const auto at = static_cast<std::size_t>(change.index);
+    switch (change.kind) {
+        case ChangeKind::ListItems:
+            listItems_.set(at);
+            break;
+        case ChangeKind::ListSelection:
+            listSelections_.set(at);
+            break;
+        case ChangeKind::ListVisible:
+            listVisibility_.set(at);
+            break;
+        case ChangeKind::Text:
+            texts_.set(at);
+            break;
+        case ChangeKind::Option:
+            options_ = true;
+            break;
+        case ChangeKind::LabelVisible:
+            labelVisibility_.set(at);
+            break;
+    }
+}
+
+void MainWindow::refresh() {
+    refreshing_ = true;
+    const WindowModel& model = form_.Model();
+    for (int i = 0; i < WindowModel::kListCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (listItems_[at] || listSelections_[at]) {
+            showList(i, listItems_[at]);
+        }
+        if (listVisibility_[at]) {
+            spis_[at]->setVisible(model.Spis(i).Visible());
+        }
+    }
+    for (int i = 0; i < WindowModel::kTextCount; ++i) {
+        if (texts_[static_cast<std::size_t>(i)]) {
+            showText(i);
+        }
+    }
+    for (int i = 0; i < 6; ++i) {
+        if (labelVisibility_[static_cast<std::size_t>(i)]) {
+            const Label& source = i == 4 ? model.Etiket(4) : model.Label1(i);
+            labels_[static_cast<std::size_t>(i)]->setVisible(source.Visible());
+        }
+    }
+    if (options_) {
+        for (int i = 0; i < kMeanKindCount; ++i) {
+            option1_[static_cast<std::size_t>(i)]->setChecked(model.Option1().Value(i));
+        }
+    }
+    listItems_.reset();
+    listSelections_.reset();
+    listVisibility_.reset();
+    texts_.reset();
+    labelVisibility_.reset();
+    options_ = false;
+    refreshing_ = false;
+}
+
+void MainWindow::showList(int index, bool items) {
+    const ListBox& source = form_.Model().Spis(index);
+    QListWidget* list = spis_[static_cast<std::size_t>(index)];
+    if (items) {
+        list->clear();
+        QStringList texts;
+        texts.reserve(source.Count());
+        for (const std::string& item : source.Items()) {
+            texts.append(FromModel(item));
+        }
+        list->addItems(texts);
+    }
+    if (source.Selected() < 0) {
+        list->clearSelection();
+    } else {
+        list->setCurrentRow(source.Selected());
+    }
+}
+
+void MainWindow::showText(int index) {
+    QPlainTextEdit* box = text1_[static_cast<std::size_t>(index)];
+    const QString text = text_lines::ToWidget(form_.Model().Text1(index).Text());
+    if (box->toPlainText() != text) {
+        box->setPlainText(text);  // also puts the caret and the view at the top
+    }
+}
+
+}  // namespace sredna

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <bitset>
+
+#include "core/form.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace sredna {
+
+// The one window. It shows the core model and reports the user's actions to
+// the form's handlers; a click travels widget → handler → model → change
+// notices → one refresh of the widgets that changed.
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const Form& form() const { return form_; }
+    Form& form() { return form_; }
+
+    QListWidget* spis(int index) const { return spis_.at(static_cast<std::size_t>(index)); }
+    QPlainTextEdit* text1(int index) const { return text1_.at(static_cast<std::size_t>(index)); }
+    QRadioButton* option1(int index) const { return option1_.at(static_cast<std::size_t>(index)); }
+    QPushButton* command1(int index) const { return command1_.at(static_cast<std::size_t>(index)); }
+    // Label1 by index; index 4 is Etiket(4).
+    QLabel* label(int index) const { return labels_.at(static_cast<std::size_t>(index)); }
+    QGroupBox* frame1() const { return frame1_; }
+
+private:
+    void buildControls();
+    void connectControls();
+    void setTabOrder();
+    void centreOnScreen();
+
+    // Runs one user action against the model, then shows what changed.
+    template <typename Action>
+    void handle(Action action);
+    void noteChange(const Change& change);
+    void refresh();
+    void showList(int index, bool items);
+    void showText(int index);
+
+    Form form_;
+    double dpi_;
+    std::array<QListWidget*, WindowModel::kListCount> spis_{};
+    std::array<QPlainTextEdit*, WindowModel::kTextCount> text1_{};
+    std::array<QRadioButton*, kMeanKindCount> option1_{};
+    std::array<QPushButton*, WindowModel::kCommandCount> command1_{};
+    std::array<QLabel*, 6> labels_{};
+    QGroupBox* frame1_ = nullptr;
+
+    // What the model changed since the last refresh.
+    std::bitset<WindowModel::kListCount> listItems_;
+    std::bitset<WindowModel::kListCount> listSelections_;
+    std::bitset<WindowModel::kListCount> listVisibility_;
+    std::bitset<WindowModel::kTextCount> texts_;
+    std::bitset<6> labelVisibility_;
+    bool options_ = false;
+    bool refreshing_ = false;
+};
+
+}  // namespace sredna
