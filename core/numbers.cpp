@@ -85,7 +85,10 @@ Scanned Scan(std::string_view s) {
         scanned.hasSignificantDigit = true;
         scanned.decimalMagnitude = -static_cast<int>(firstFraction) - 1;
     }
-    scanned.text = (scanned.negative ? "-" : "") + (whole.empty() ? "0" : whole);
+    if (scanned.negative) {
+        scanned.text += '-';
+    }
+    scanned.text += whole.empty() ? "0" : whole;
     if (!fraction.empty()) {
         scanned.text += '.' + fraction;
     }
@@ -120,7 +123,10 @@ std::string Compose(std::string_view scientific, int digits, char separator) {
         }
         out += exponent < 0 ? "E-" : "E+";
         std::string power = std::to_string(std::abs(exponent));
-        out += (power.size() < 2 ? "0" : "") + power;
+        if (power.size() < 2) {
+            out += '0';
+        }
+        out += power;
     } else if (exponent >= 0) {
         auto whole = static_cast<std::size_t>(exponent) + 1;
         if (mantissa.size() <= whole) {
