@@ -46,10 +46,9 @@ std::size_t ScanExponent(std::string_view s, std::size_t i, Scanned& scanned, lo
         return i;
     }
     long value = 0;
-    std::string digits;
-    j = ScanDigits(s, j, digits);
-    for (char c : digits) {
-        value = std::min(value * 10 + (c - '0'), 1'000'000L);
+    while (j < s.size() && IsDigit(s[j])) {
+        value = std::min(value * 10 + (s[j] - '0'), 1'000'000L);
+        ++j;
     }
     exponent = negative ? -value : value;
     scanned.text += 'e';

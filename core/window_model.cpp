@@ -10,11 +10,13 @@ const std::array<std::string, WindowModel::kCommandCount> kCommandCaptions = {"�
                                                                               "Изчисли"};
 
 std::vector<std::string> Repeated(const char* text, int times) {
-    return std::vector<std::string>(static_cast<std::size_t>(times), text);
+    std::vector<std::string> items(static_cast<std::size_t>(times), text);
+    return items;
 }
 
 }  // namespace
 
+// cppcheck-suppress passedByValue ; moved into the introduction box
 WindowModel::WindowModel(std::string introText)
     : lists_{ListBox(kCountList, hub_, {"5", "10", "15", "20", "25"}),
              ListBox(kValuesList, hub_, Repeated("123", 5)),

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test; then does the same under the address and undefined-behaviour
-# sanitizers.
+# sanitizers, and the static checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/ensure-packages.sh
@@ -13,3 +13,5 @@ ctest --preset ci
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+bash scripts/lint.sh

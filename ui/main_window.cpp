@@ -113,14 +113,14 @@ void MainWindow::buildControls() {
     }
     for (int i = 0; i < 6; ++i) {
         const Label& source = i == 4 ? model.Etiket(4) : model.Label1(i);
-        auto* label = new QLabel(FromModel(source.Caption()), this);
-        label->setGeometry(layout::ToPixels(layout::kLabels[i], dpi_));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        PaintBackground(label, layout::kLabelColour);
+        auto* header = new QLabel(FromModel(source.Caption()), this);
+        header->setGeometry(layout::ToPixels(layout::kLabels[i], dpi_));
+        header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        PaintBackground(header, layout::kLabelColour);
         if (layout::UsesSmallFont(i)) {
-            label->setFont(smallFont);
+            header->setFont(smallFont);
         }
-        labels_[static_cast<std::size_t>(i)] = label;
+        labels_[static_cast<std::size_t>(i)] = header;
     }
     // Each list is named after its header for screen readers.
     const std::array<int, WindowModel::kListCount> headers = {1, 2, 5, 4, 3};
