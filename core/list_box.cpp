@@ -1,21 +1,19 @@
 #include "core/list_box.h"
 
-#include <algorithm>
-
 #include "core/arithmetic_fault.h"
 
 namespace sredna {
 
-ListBox::ListBox(int index, const EventHub& hub, std::vector<std::string> items, bool visible,
+ListBox::ListBox(int index, const EventHub& hub, const std::vector<std::string>& items, bool visible,
                  bool sorted)
-    : index_(index), hub_(hub), items_(std::move(items)), visible_(visible), sorted_(sorted) {}
+    : index_(index), hub_(hub), items_(items), visible_(visible), sorted_(sorted) {}
 
 const std::string& ListBox::Item(int position) const {
     static const std::string kEmpty;
     if (position < 0 || position >= Count()) {
         return kEmpty;
     }
-    return items_[static_cast<std::size_t>(position)];
+    return items_.At(position);
 }
 
 void ListBox::SetSelected(int position) {
@@ -31,13 +29,8 @@ void ListBox::AddItem(std::string text) {
     if (Count() >= kMaxItems) {
         throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
     }
-    auto at = items_.end();
-    if (sorted_) {
-        at = std::upper_bound(items_.begin(), items_.end(), text,
-                              [](const std::string& a, const std::string& b) { return TextLess(a, b); });
-    }
-    int position = static_cast<int>(at - items_.begin());
-    items_.insert(at, std::move(text));
+    const int position = sorted_ ? items_.UpperBound(text, TextLess) : Count();
+    items_.Insert(position, std::move(text));
     hub_.Notify(ChangeKind::ListItems, index_);
     // The selection stays on its item when an insertion lands before it.
     if (selected_ >= position) {
@@ -50,7 +43,7 @@ void ListBox::RemoveItem(int position) {
     if (position < 0 || position >= Count()) {
         return;
     }
-    items_.erase(items_.begin() + position);
+    items_.Erase(position);
     hub_.Notify(ChangeKind::ListItems, index_);
     if (selected_ == position) {
         selected_ = -1;
@@ -62,7 +55,7 @@ void ListBox::RemoveItem(int position) {
 }
 
 void ListBox::Clear() {
-    items_.clear();
+    items_.Clear();
     hub_.Notify(ChangeKind::ListItems, index_);
     if (selected_ != -1) {
         selected_ = -1;

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/item_store.h"
 #include "core/model_events.h"
 
 namespace sredna {
@@ -15,15 +16,15 @@ public:
     // A list box's count is a 16-bit number.
     static constexpr int kMaxItems = 32767;
 
-    ListBox(int index, const EventHub& hub, std::vector<std::string> items, bool visible = true,
+    ListBox(int index, const EventHub& hub, const std::vector<std::string>& items, bool visible = true,
             bool sorted = false);
 
     int Index() const { return index_; }
-    int Count() const { return static_cast<int>(items_.size()); }
+    int Count() const { return items_.Size(); }
 
     // The text at a position; outside the list an empty text, which reads as 0.
     const std::string& Item(int position) const;
-    const std::vector<std::string>& Items() const { return items_; }
+    std::vector<std::string> Items() const { return items_.ToVector(); }
 
     int Selected() const { return selected_; }
     // Selecting a different position (or -1) raises the list's click event;
@@ -48,7 +49,7 @@ public:
 private:
     int index_;
     const EventHub& hub_;
-    std::vector<std::string> items_;
+    ItemStore items_;
     int selected_ = -1;
     bool visible_;
     bool sorted_;

@@ -33,11 +33,13 @@ public:
     const std::string& Text() const { return box_.Text(); }
 
 private:
+    // Joins into one reused buffer: one change notice per append, and no
+    // allocation per line.
     template <typename... Pieces>
-    std::string Join(const Pieces&... pieces) const {
-        std::string line;
-        (Add(line, pieces), ...);
-        return line;
+    std::string_view Join(const Pieces&... pieces) {
+        line_.clear();
+        (Add(line_, pieces), ...);
+        return line_;
     }
 
     static void Add(std::string& line, std::string_view text) { line.append(text); }
@@ -50,6 +52,7 @@ private:
 
     TextBox& box_;
     char separator_;
+    std::string line_;
 };
 
 }  // namespace sredna

@@ -2,8 +2,8 @@
 
 namespace sredna {
 
-void TextBox::SetText(std::string text) {
-    text_ = std::move(text);
+void TextBox::SetText(std::string_view text) {
+    text_.assign(text);
     hub_.Notify(ChangeKind::Text, index_);
 }
 

@@ -15,7 +15,9 @@ public:
 
     int Index() const { return index_; }
     const std::string& Text() const { return text_; }
-    void SetText(std::string text);
+    // Replaces the text, keeping the buffer so a new report of similar size
+    // needs no fresh allocation.
+    void SetText(std::string_view text);
     // Adds to the end in place, so building a report piece by piece stays
     // linear in its length.
     void Append(std::string_view piece);

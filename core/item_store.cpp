@@ -1,0 +1,68 @@
+#include "core/item_store.h"
+
+#include <iterator>
+
+namespace sredna {
+
+ItemStore::ItemStore(const std::vector<std::string>& items) {
+    for (const std::string& item : items) {
+        Insert(size_, item);
+    }
+}
+
+std::pair<std::size_t, std::size_t> ItemStore::Locate(int position) const {
+    auto offset = static_cast<std::size_t>(position);
+    std::size_t block = 0;
+    while (block + 1 < blocks_.size() && offset >= blocks_[block].size()) {
+        offset -= blocks_[block].size();
+        ++block;
+    }
+    return {block, offset};
+}
+
+const std::string& ItemStore::At(int position) const {
+    auto [block, offset] = Locate(position);
+    return blocks_[block][offset];
+}
+
+void ItemStore::Insert(int position, std::string text) {
+    if (blocks_.empty()) {
+        blocks_.emplace_back();
+    }
+    auto [block, offset] = Locate(position);
+    auto& items = blocks_[block];
+    items.insert(items.begin() + static_cast<std::ptrdiff_t>(offset), std::move(text));
+    ++size_;
+    if (items.size() >= 2 * kBlockSize) {
+        std::vector<std::string> upper(std::make_move_iterator(items.begin() + kBlockSize),
+                                       std::make_move_iterator(items.end()));
+        items.resize(kBlockSize);
+        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(upper));
+    }
+}
+
+void ItemStore::Erase(int position) {
+    auto [block, offset] = Locate(position);
+    auto& items = blocks_[block];
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(offset));
+    --size_;
+    if (items.empty()) {
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(block));
+    }
+}
+
+void ItemStore::Clear() {
+    blocks_.clear();
+    size_ = 0;
+}
+
+std::vector<std::string> ItemStore::ToVector() const {
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(size_));
+    for (const auto& block : blocks_) {
+        items.insert(items.end(), block.begin(), block.end());
+    }
+    return items;
+}
+
+}  // namespace sredna
