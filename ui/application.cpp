@@ -10,6 +10,8 @@ namespace sredna {
 void SetUpApplication(QApplication& app) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("sredna"));
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.sredna"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/sredna-32.png")));
     // Text and list boxes keep the platform's default colours: Fusion's own.
     QApplication::setPalette(QApplication::style()->standardPalette());
