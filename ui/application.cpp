@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "ui/layout.h"
+
 namespace sredna {
 
 void SetUpApplication(QApplication& app) {
@@ -15,6 +17,8 @@ void SetUpApplication(QApplication& app) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/sredna-32.png")));
     // Text and list boxes keep the platform's default colours: Fusion's own.
     QApplication::setPalette(QApplication::style()->standardPalette());
+    // Everything uses the window font, so no other family is ever loaded.
+    QApplication::setFont(layout::WindowFont(layout::kWindowPointSize));
     Q_UNUSED(app);
 }
 

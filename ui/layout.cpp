@@ -8,6 +8,14 @@ QString WindowCaption() {
     return QString::fromUtf8(kPublisherAddress) + QStringLiteral("   ") + QString::fromUtf8(kCaptionText);
 }
 
+QFont WindowFont(double pointSize) {
+    QFont font(QString::fromUtf8(kFontFamily));
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
 int ToPixels(int twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
 
 QRect ToPixels(const TwipsRect& rect, double dpi) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -53,6 +54,10 @@ inline constexpr const char* kPublisherAddress = "www.example.org";
 inline constexpr const char* kCaptionText = "Средна аритметична, геометрична, квадратична , хармонична";
 
 QString WindowCaption();
+
+// Times New Roman at the given size, normal weight; where it is missing,
+// fontconfig stands in a metric-compatible serif (Liberation Serif).
+QFont WindowFont(double pointSize);
 
 // Twips to logical pixels at the given logical DPI (15 twips a pixel at 96).
 int ToPixels(int twips, double dpi);

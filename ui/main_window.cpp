@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "ui/flat_button.h"
 #include "ui/intro_text.h"
 #include "ui/layout.h"
 #include "ui/text_lines.h"
@@ -29,29 +30,12 @@ double LogicalDpi() {
     return screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
 }
 
-QFont WindowFont(double pointSize) {
-    QFont font(QString::fromUtf8(layout::kFontFamily));
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Normal);
-    font.setStyleHint(QFont::Serif);
-    return font;
-}
-
 void PaintBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::Button, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// A flat face in the button's own colour, whatever the desktop's theme.
-QString CommandStyle(const QColor& colour) {
-    return QStringLiteral(
-               "QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
-               "QPushButton:pressed { border-style: inset; }"
-               "QPushButton:focus { outline: none; border-color: %3; }")
-        .arg(colour.name(), colour.lighter(130).name(), colour.darker(180).name());
 }
 
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
@@ -66,7 +50,7 @@ MainWindow::MainWindow(QWidget* parent)
       dpi_(LogicalDpi()) {
     setWindowTitle(layout::WindowCaption());
     setWindowIcon(QIcon(QStringLiteral(":/icons/sredna-32.png")));
-    setFont(WindowFont(layout::kWindowPointSize));
+    setFont(layout::WindowFont(layout::kWindowPointSize));
     PaintBackground(this, layout::kWindowColour);
     setFixedSize(layout::ToPixels(layout::kClientWidth, dpi_),
                  layout::ToPixels(layout::kClientHeight, dpi_));
@@ -92,7 +76,7 @@ MainWindow::~MainWindow() { form_.Model().Hub().SetChangeListener(nullptr); }
 
 void MainWindow::buildControls() {
     const WindowModel& model = form_.Model();
-    const QFont smallFont = WindowFont(layout::kSmallLabelPointSize);
+    const QFont smallFont = layout::WindowFont(layout::kSmallLabelPointSize);
     for (int i = 0; i < WindowModel::kListCount; ++i) {
         auto* list = new QListWidget(this);
         list->setGeometry(layout::ToPixels(layout::kSpis[i], dpi_));
@@ -129,11 +113,8 @@ void MainWindow::buildControls() {
             labels_[static_cast<std::size_t>(headers[static_cast<std::size_t>(i)])]->text());
     }
     for (int i = 0; i < WindowModel::kCommandCount; ++i) {
-        auto* button = new QPushButton(FromModel(model.Command1(i)), this);
+        auto* button = new FlatButton(FromModel(model.Command1(i)), layout::kCommandColours[i], this);
         button->setGeometry(layout::ToPixels(layout::kCommand1[i], dpi_));
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        button->setStyleSheet(CommandStyle(layout::kCommandColours[i]));
         button->setAccessibleName(button->text());
         command1_[static_cast<std::size_t>(i)] = button;
     }
