@@ -68,7 +68,9 @@ void ShowDeviations(WindowModel& model, char decimalSeparator) {
     if (values.Count() == 0) {
         return;
     }
-    auto deviation = [&](int p) { return Checked(std::abs(Val(values.Item(p)) - model.StoredMean)); };
+    auto deviation = [&](int p) {
+        return Checked(std::abs(Val(values.Item(p)) - model.StoredMean));
+    };
     double minDeviation = deviation(0);
     double maxDeviation = minDeviation;
     int minPosition = 0;

@@ -4,8 +4,8 @@
 
 namespace sredna {
 
-ListBox::ListBox(int index, const EventHub& hub, const std::vector<std::string>& items, bool visible,
-                 bool sorted)
+ListBox::ListBox(int index, const EventHub& hub, const std::vector<std::string>& items,
+                 bool visible, bool sorted)
     : index_(index), hub_(hub), items_(items), visible_(visible), sorted_(sorted) {}
 
 const std::string& ListBox::Item(int position) const {

@@ -16,8 +16,8 @@ public:
     // A list box's count is a 16-bit number.
     static constexpr int kMaxItems = 32767;
 
-    ListBox(int index, const EventHub& hub, const std::vector<std::string>& items, bool visible = true,
-            bool sorted = false);
+    ListBox(int index, const EventHub& hub, const std::vector<std::string>& items,
+            bool visible = true, bool sorted = false);
 
     int Index() const { return index_; }
     int Count() const { return items_.Size(); }

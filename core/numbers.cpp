@@ -11,9 +11,13 @@ namespace sredna {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The parts of a number text that Val accepted, ready for std::from_chars.
 struct Scanned {
@@ -188,9 +192,13 @@ std::string SingleNumberText(float value, char decimalSeparator) {
     return SignificantText(value, 7, decimalSeparator);
 }
 
-double Int(double value) { return std::floor(value); }
+double Int(double value) {
+    return std::floor(value);
+}
 
-float Int(float value) { return std::floor(value); }
+float Int(float value) {
+    return std::floor(value);
+}
 
 std::int16_t ToInt16(double value) {
     if (std::isnan(value)) {

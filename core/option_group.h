@@ -9,7 +9,14 @@
 namespace sredna {
 
 // The kind of mean: the index of the selected option button.
-enum class MeanKind { Arithmetic = 0, Quadratic = 1, Harmonic = 2, Geometric = 3, Weighted = 4, Median = 5 };
+enum class MeanKind {
+    Arithmetic = 0,
+    Quadratic = 1,
+    Harmonic = 2,
+    Geometric = 3,
+    Weighted = 4,
+    Median = 5
+};
 
 inline constexpr int kMeanKindCount = 6;
 

@@ -25,9 +25,12 @@ WindowModel::WindowModel(std::string introText)
              ListBox(kMedianList, hub_, {}, /*visible=*/false, /*sorted=*/true)},
       texts_{TextBox(kIntroBox, hub_, std::move(introText)), TextBox(kReportBox, hub_)},
       options_(hub_),
-      label1_{Label(0, hub_, "Математика - средна стойност"), Label(1, hub_, "Брой ел."),
-              Label(2, hub_, "Стойности"), Label(3, hub_, "медиана", /*visible=*/false),
-              std::nullopt, Label(5, hub_, "Интервал")},
+      label1_{Label(0, hub_, "Математика - средна стойност"),
+              Label(1, hub_, "Брой ел."),
+              Label(2, hub_, "Стойности"),
+              Label(3, hub_, "медиана", /*visible=*/false),
+              std::nullopt,
+              Label(5, hub_, "Интервал")},
       etiket4_(4, hub_, "т", /*visible=*/false) {}
 
 const std::string& WindowModel::Command1(int index) const {

@@ -12,7 +12,13 @@
 namespace sredna {
 
 // Positions of the lists and text boxes in their control arrays.
-enum ListIndex { kCountList = 0, kValuesList = 1, kRangeList = 2, kWeightsList = 3, kMedianList = 4 };
+enum ListIndex {
+    kCountList = 0,
+    kValuesList = 1,
+    kRangeList = 2,
+    kWeightsList = 3,
+    kMedianList = 4
+};
 enum TextIndex { kIntroBox = 0, kReportBox = 1 };
 enum CommandIndex { kClearCommand = 0, kRandomCommand = 1, kCalculateCommand = 2 };
 

@@ -43,7 +43,8 @@ TEST_F(CalculateTest, FewerThanTwoValuesAreRefusedForEveryKind) {
 
 TEST_F(CalculateTest, NoSelectedKindTakesTheArithmeticBranch) {
     Calculate(model, '.');
-    EXPECT_TRUE(StartsWith(model.Text1(kReportBox).Text(), "Изчислявам средна аритметична стойност: \r\n"));
+    EXPECT_TRUE(
+        StartsWith(model.Text1(kReportBox).Text(), "Изчислявам средна аритметична стойност: \r\n"));
     EXPECT_EQ(model.StoredMean, 123);
 }
 
@@ -86,10 +87,12 @@ TEST_F(CalculateTest, MedianKeepsTheValuesListAndFillsTheWorkList) {
 
 TEST_F(CalculateTest, DeviationTiesNameTheLowestPosition) {
     std::string report = Run(MeanKind::Arithmetic, {"4", "6"});
-    EXPECT_NE(report.find("Минимално отклонение от изчислената средна стойност = 1 при стойност 4\r\n"),
-              std::string::npos);
-    EXPECT_NE(report.find("Максималмо отклонение от изчислената средна стойност = 1 при стойност 4\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        report.find("Минимално отклонение от изчислената средна стойност = 1 при стойност 4\r\n"),
+        std::string::npos);
+    EXPECT_NE(
+        report.find("Максималмо отклонение от изчислената средна стойност = 1 при стойност 4\r\n"),
+        std::string::npos);
     report = Run(MeanKind::Arithmetic, {"6", "2", "4", "8", "0"});  // mean 4
     EXPECT_TRUE(report.ends_with(
         "Минимално отклонение от изчислената средна стойност = 0 при стойност 4\r\n"
@@ -137,21 +140,65 @@ TEST_P(FaultTest, EndsTheRunWithItsMessage) {
     EXPECT_EQ(model.StoredMean, 17);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, FaultTest,
-    testing::Values(
-        FaultCase{"sum_overflows", MeanKind::Arithmetic, {"1e308", "1e308"}, {}, ArithmeticFault::Kind::Overflow},
-        FaultCase{"value_too_large", MeanKind::Arithmetic, {"1", "1e999"}, {}, ArithmeticFault::Kind::Overflow},
-        FaultCase{"square_overflows", MeanKind::Quadratic, {"1", "1e200"}, {}, ArithmeticFault::Kind::Overflow},
-        FaultCase{"reciprocal_overflows", MeanKind::Harmonic, {"1", "1e-320"}, {}, ArithmeticFault::Kind::Overflow},
-        FaultCase{"reciprocals_cancel", MeanKind::Harmonic, {"2", "-2"}, {}, ArithmeticFault::Kind::DivisionByZero},
-        FaultCase{"log_of_zero", MeanKind::Geometric, {"5", "0"}, {}, ArithmeticFault::Kind::InvalidLogarithm},
-        FaultCase{"log_of_negative", MeanKind::Geometric, {"-5", "5"}, {}, ArithmeticFault::Kind::InvalidLogarithm},
-        FaultCase{"weights_missing", MeanKind::Weighted, {"1", "2", "3"}, {"1", "1"}, ArithmeticFault::Kind::MissingWeight},
-        FaultCase{"weights_total_zero", MeanKind::Weighted, {"1", "2"}, {"1", "-1"}, ArithmeticFault::Kind::DivisionByZero},
-        FaultCase{"weights_total_beyond_16_bits", MeanKind::Weighted, {"1", "2"}, {"30000", "3000"}, ArithmeticFault::Kind::Overflow},
-        FaultCase{"deviation_overflows", MeanKind::Arithmetic, {"-1.5e308", "1.5e308", "1e308"}, {}, ArithmeticFault::Kind::Overflow}),
-    [](const testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
+                         testing::Values(FaultCase{"sum_overflows",
+                                                   MeanKind::Arithmetic,
+                                                   {"1e308", "1e308"},
+                                                   {},
+                                                   ArithmeticFault::Kind::Overflow},
+                                         FaultCase{"value_too_large",
+                                                   MeanKind::Arithmetic,
+                                                   {"1", "1e999"},
+                                                   {},
+                                                   ArithmeticFault::Kind::Overflow},
+                                         FaultCase{"square_overflows",
+                                                   MeanKind::Quadratic,
+                                                   {"1", "1e200"},
+                                                   {},
+                                                   ArithmeticFault::Kind::Overflow},
+                                         FaultCase{"reciprocal_overflows",
+                                                   MeanKind::Harmonic,
+                                                   {"1", "1e-320"},
+                                                   {},
+                                                   ArithmeticFault::Kind::Overflow},
+                                         FaultCase{"reciprocals_cancel",
+                                                   MeanKind::Harmonic,
+                                                   {"2", "-2"},
+                                                   {},
+                                                   ArithmeticFault::Kind::DivisionByZero},
+                                         FaultCase{"log_of_zero",
+                                                   MeanKind::Geometric,
+                                                   {"5", "0"},
+                                                   {},
+                                                   ArithmeticFault::Kind::InvalidLogarithm},
+                                         FaultCase{"log_of_negative",
+                                                   MeanKind::Geometric,
+                                                   {"-5", "5"},
+                                                   {},
+                                                   ArithmeticFault::Kind::InvalidLogarithm},
+                                         FaultCase{"weights_missing",
+                                                   MeanKind::Weighted,
+                                                   {"1", "2", "3"},
+                                                   {"1", "1"},
+                                                   ArithmeticFault::Kind::MissingWeight},
+                                         FaultCase{"weights_total_zero",
+                                                   MeanKind::Weighted,
+                                                   {"1", "2"},
+                                                   {"1", "-1"},
+                                                   ArithmeticFault::Kind::DivisionByZero},
+                                         FaultCase{"weights_total_beyond_16_bits",
+                                                   MeanKind::Weighted,
+                                                   {"1", "2"},
+                                                   {"30000", "3000"},
+                                                   ArithmeticFault::Kind::Overflow},
+                                         FaultCase{"deviation_overflows",
+                                                   MeanKind::Arithmetic,
+                                                   {"-1.5e308", "1.5e308", "1e308"},
+                                                   {},
+                                                   ArithmeticFault::Kind::Overflow}),
+                         [](const testing::TestParamInfo<FaultCase>& info) {
+                             return info.param.name;
+                         });
 
 TEST_F(CalculateTest, AFaultOnTheFirstLineStillGetsALineOfItsOwn) {
     Run(MeanKind::Geometric, {"0", "3"});

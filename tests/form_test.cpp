@@ -85,9 +85,9 @@ TEST_F(FormTest, KindsShowTheirListsAndHeaders) {
         bool weights;
         bool median;
     };
-    for (const Expected& e : {Expected{MeanKind::Weighted, true, false},
-                              Expected{MeanKind::Median, false, true},
-                              Expected{MeanKind::Harmonic, false, false}}) {
+    for (const Expected& e :
+         {Expected{MeanKind::Weighted, true, false}, Expected{MeanKind::Median, false, true},
+          Expected{MeanKind::Harmonic, false, false}}) {
         model.Option1().Select(static_cast<int>(e.kind));
         EXPECT_EQ(model.Spis(kWeightsList).Visible(), e.weights);
         EXPECT_EQ(model.Etiket(4).Visible(), e.weights);

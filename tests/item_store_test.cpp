@@ -17,7 +17,8 @@ TEST(ItemStoreTest, AgreesWithAVectorAcrossBlockBoundaries) {
     for (int step = 0; step < 6000; ++step) {
         const int size = static_cast<int>(reference.size());
         const bool insert = size == 0 || std::uniform_int_distribution<int>(0, 9)(engine) < 7;
-        const int position = std::uniform_int_distribution<int>(0, insert ? size : size - 1)(engine);
+        const int position =
+            std::uniform_int_distribution<int>(0, insert ? size : size - 1)(engine);
         if (insert) {
             std::string text = std::to_string(step);
             store.Insert(position, text);
@@ -41,13 +42,15 @@ TEST(ItemStoreTest, AgreesWithAVectorAcrossBlockBoundaries) {
 TEST(ItemStoreTest, UpperBoundFindsTheFirstGreaterInAnyBlock) {
     std::vector<std::string> sorted;
     for (int i = 0; i < 2000; ++i) {
-        sorted.push_back(std::string(4 - std::to_string(i / 3).size(), ' ') + std::to_string(i / 3));
+        sorted.push_back(std::string(4 - std::to_string(i / 3).size(), ' ') +
+                         std::to_string(i / 3));
     }
     ItemStore store(sorted);
     auto less = [](const std::string& a, const std::string& b) { return a < b; };
     for (const std::string& probe : {std::string("   0"), std::string(" 300"), std::string(" 666"),
                                      std::string("9999"), std::string("  ")}) {
-        const auto expected = std::upper_bound(sorted.begin(), sorted.end(), probe) - sorted.begin();
+        const auto expected =
+            std::upper_bound(sorted.begin(), sorted.end(), probe) - sorted.begin();
         EXPECT_EQ(store.UpperBound(probe, less), expected) << '"' << probe << '"';
     }
 }

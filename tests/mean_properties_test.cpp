@@ -55,7 +55,8 @@ TEST(MeanPropertiesTest, AgreeWithDirectComputationAndTheirOrder) {
         const double harmonic = Mean(MeanKind::Harmonic, s, s.weights);
         const double geometric = Mean(MeanKind::Geometric, s, s.weights);
         const double weightedMean = Mean(MeanKind::Weighted, s, s.weights);
-        const double equalWeights = Mean(MeanKind::Weighted, s, std::vector<std::string>(s.v.size(), "3"));
+        const double equalWeights =
+            Mean(MeanKind::Weighted, s, std::vector<std::string>(s.v.size(), "3"));
         auto near = [](double actual, double expected) {
             return std::abs(actual - expected) <= 1e-12 * std::abs(expected);
         };
@@ -80,7 +81,8 @@ TEST(MeanPropertiesTest, MedianIsThatOfTheDistinctValues) {
         std::sort(distinct.begin(), distinct.end());
         distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
         const std::size_t m = distinct.size();
-        const double expected = m % 2 == 1 ? distinct[m / 2] : (distinct[m / 2 - 1] + distinct[m / 2]) / 2;
+        const double expected =
+            m % 2 == 1 ? distinct[m / 2] : (distinct[m / 2 - 1] + distinct[m / 2]) / 2;
         test::CalculationRun run(MeanKind::Median, s.values, '.');
         const std::string& report = run.report;
         std::string last = "медиана = " + GeneralNumberText(expected, '.') + "\r\n";

@@ -26,22 +26,19 @@ TEST_P(ValTest, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ValTest,
-    testing::Values(ValCase{"whole", "123", 123}, ValCase{"leading_blanks", "   42", 42},
-                    ValCase{"tab_blank", "\t7", 7}, ValCase{"negative", "-5", -5},
-                    ValCase{"plus_sign", "+8", 8}, ValCase{"fraction", "2.5", 2.5},
-                    ValCase{"fraction_only", ".25", 0.25}, ValCase{"trailing_point", "3.", 3},
-                    ValCase{"comma_stops", "2,5", 2}, ValCase{"exponent", "1.5E3", 1500},
-                    ValCase{"small_exponent", "25e-2", 0.25},
-                    ValCase{"signed_exponent", "1E+2", 100},
-                    ValCase{"bare_exponent_stops", "7E", 7},
-                    ValCase{"exponent_sign_only_stops", "7e-x", 7},
-                    ValCase{"letters_stop", "12abc", 12}, ValCase{"no_number", "abc", 0},
-                    ValCase{"empty", "", 0}, ValCase{"sign_only", "-", 0},
-                    ValCase{"point_only", ".", 0}, ValCase{"inner_blank_stops", "1 2", 1},
-                    ValCase{"padded_median_text", "  9", 9},
-                    ValCase{"underflow_reads_zero", "1e-400", 0},
-                    ValCase{"long_exponent", "0e99999999999999999999", 0},
-                    ValCase{"point_one", "0.1", 0.1}),
+    testing::Values(
+        ValCase{"whole", "123", 123}, ValCase{"leading_blanks", "   42", 42},
+        ValCase{"tab_blank", "\t7", 7}, ValCase{"negative", "-5", -5},
+        ValCase{"plus_sign", "+8", 8}, ValCase{"fraction", "2.5", 2.5},
+        ValCase{"fraction_only", ".25", 0.25}, ValCase{"trailing_point", "3.", 3},
+        ValCase{"comma_stops", "2,5", 2}, ValCase{"exponent", "1.5E3", 1500},
+        ValCase{"small_exponent", "25e-2", 0.25}, ValCase{"signed_exponent", "1E+2", 100},
+        ValCase{"bare_exponent_stops", "7E", 7}, ValCase{"exponent_sign_only_stops", "7e-x", 7},
+        ValCase{"letters_stop", "12abc", 12}, ValCase{"no_number", "abc", 0},
+        ValCase{"empty", "", 0}, ValCase{"sign_only", "-", 0}, ValCase{"point_only", ".", 0},
+        ValCase{"inner_blank_stops", "1 2", 1}, ValCase{"padded_median_text", "  9", 9},
+        ValCase{"underflow_reads_zero", "1e-400", 0},
+        ValCase{"long_exponent", "0e99999999999999999999", 0}, ValCase{"point_one", "0.1", 0.1}),
     [](const testing::TestParamInfo<ValCase>& info) { return info.param.name; });
 
 TEST(ValTest, TooLargeForADoubleIsAnArithmeticFault) {
@@ -84,9 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"log_100", std::log(100.0), "4.60517018598809"},
         TextCase{"largest_fixed", 999999999999999.0, "999999999999999"},
         TextCase{"rounds_up_to_exponent", 999999999999999.9, "1E+15"},
-        TextCase{"one_e_15", 1e15, "1E+15"}, TextCase{"big", 123456789012345678.0, "1.23456789012346E+17"},
-        TextCase{"one_e_minus_4_fixed", 0.0001, "0.0001"},
-        TextCase{"one_e_minus_5", 1e-5, "1E-05"},
+        TextCase{"one_e_15", 1e15, "1E+15"},
+        TextCase{"big", 123456789012345678.0, "1.23456789012346E+17"},
+        TextCase{"one_e_minus_4_fixed", 0.0001, "0.0001"}, TextCase{"one_e_minus_5", 1e-5, "1E-05"},
         TextCase{"tiny_deviation", 123.0 - std::nextafter(123.0, 0.0), "1.4210854715202E-14"},
         TextCase{"three_digit_exponent", 1.5e-300, "1.5E-300"},
         TextCase{"negative_exponent_form", -2.5e20, "-2.5E+20"},
@@ -111,8 +108,9 @@ TEST(GeneralNumberTextTest, RoundTripsThroughValAt15Digits) {
         }
         ++checked;
         char buffer[64];
-        auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                 std::chars_format::scientific, 14).ptr;
+        auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14)
+                .ptr;
         double rounded = 0;
         std::from_chars(buffer, end, rounded);
         std::string text = GeneralNumberText(value, '.');
@@ -155,8 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Int16Case{"negative_one_and_half", -1.5, -2},
                     Int16Case{"negative_two_and_half", -2.5, -2},
                     Int16Case{"just_above_half", 2.5000001, 3},
-                    Int16Case{"just_below_half", 2.4999999, 2},
-                    Int16Case{"top", 32767.0, 32767}, Int16Case{"bottom", -32768.0, -32768},
+                    Int16Case{"just_below_half", 2.4999999, 2}, Int16Case{"top", 32767.0, 32767},
+                    Int16Case{"bottom", -32768.0, -32768},
                     Int16Case{"top_half_rounds_down", 32766.5, 32766},
                     Int16Case{"bottom_half_rounds_up", -32768.4, -32768}),
     [](const testing::TestParamInfo<Int16Case>& info) { return info.param.name; });

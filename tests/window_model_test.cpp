@@ -7,7 +7,8 @@ namespace {
 
 TEST(WindowModelTest, StartsWithItsInitialContents) {
     WindowModel model("intro\r\n");
-    EXPECT_EQ(model.Spis(kCountList).Items(), (std::vector<std::string>{"5", "10", "15", "20", "25"}));
+    EXPECT_EQ(model.Spis(kCountList).Items(),
+              (std::vector<std::string>{"5", "10", "15", "20", "25"}));
     EXPECT_EQ(model.Spis(kValuesList).Items(), std::vector<std::string>(5, "123"));
     EXPECT_EQ(model.Spis(kRangeList).Items(),
               (std::vector<std::string>{"10", "20", "50", "100", "200", "500", "1000"}));

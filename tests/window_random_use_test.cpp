@@ -1,5 +1,6 @@
 // Thousands of seeded random user events on the whole window, checking after
 // each one that the window stays consistent and its memory stays flat.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -7,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <random>
@@ -37,11 +37,13 @@ bool AddressSanitizerBuild() {
 #endif
 }
 
-const std::vector<std::string> kReportStarts = {
-    "Изчислявам средна аритметична стойност: \r\n", "Изчислявам средна квадратична стойност: \r\n",
-    "Изчислявам средна хармонична стойност:\r\n",    "Изчислявам средна геометрична стойност: \r\n",
-    "Изчислявам средна пpетеглена стойност:\r\n",    "Изчислявам медиана на въведените данни:\r\n",
-    "Няма въведени стойности!\r\n"};
+const std::vector<std::string> kReportStarts = {"Изчислявам средна аритметична стойност: \r\n",
+                                                "Изчислявам средна квадратична стойност: \r\n",
+                                                "Изчислявам средна хармонична стойност:\r\n",
+                                                "Изчислявам средна геометрична стойност: \r\n",
+                                                "Изчислявам средна пpетеглена стойност:\r\n",
+                                                "Изчислявам медиана на въведените данни:\r\n",
+                                                "Няма въведени стойности!\r\n"};
 
 class RandomUse {
 public:
@@ -99,7 +101,8 @@ private:
         }
         QListWidgetItem* item = list->item(Pick(list->count()));
         list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
     }
 
     void Key(Qt::Key key) {
@@ -111,7 +114,8 @@ private:
     QPlainTextEdit* AnyTextBox() { return window_.text1(Pick(WindowModel::kTextCount)); }
 
     void Type() {
-        static const QStringList kPieces = {"7", "12", "-3", "0", "1e999", "абв", "x", " ", "…", "9.5"};
+        static const QStringList kPieces = {"7",   "12", "-3", "0", "1e999",
+                                            "абв", "x",  " ",  "…", "9.5"};
         QPlainTextEdit* box = AnyTextBox();
         box->setFocus();
         // QTest maps only ASCII to keys; other letters go in as typed text.

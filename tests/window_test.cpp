@@ -1,4 +1,5 @@
 // The window, headless, through real mouse and key events.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 
@@ -40,13 +40,16 @@ protected:
         QListWidgetItem* item = list->item(row);
         ASSERT_NE(item, nullptr);
         list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
     }
 
     QString report() const { return window.text1(kReportBox)->toPlainText(); }
 
     // The separator this run's regional settings give the reports.
-    static char Separator() { return QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.'; }
+    static char Separator() {
+        return QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+    }
 };
 
 TEST_F(WindowTest, FollowsTheRegionalSettingsOfTheRun) {
@@ -189,13 +192,14 @@ TEST_F(WindowTest, EnterAndEscapePressNoButton) {
 TEST_F(WindowTest, TabVisitsTheControlsInOrder) {
     EXPECT_EQ(QApplication::focusWidget(), window.spis(kCountList));
     const std::vector<QWidget*> order = {
-        window.spis(kValuesList), window.text1(kIntroBox),   window.spis(kRangeList),
-        window.command1(0),       window.command1(1),        window.text1(kReportBox),
-        window.command1(2),       window.option1(0),         window.spis(kCountList)};
+        window.spis(kValuesList), window.text1(kIntroBox), window.spis(kRangeList),
+        window.command1(0),       window.command1(1),      window.text1(kReportBox),
+        window.command1(2),       window.option1(0),       window.spis(kCountList)};
     for (QWidget* expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected)
-            << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "none");
+            << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
+                                            : "none");
     }
 }
 

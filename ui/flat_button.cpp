@@ -1,8 +1,8 @@
 #include "ui/flat_button.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
 namespace sredna {
 

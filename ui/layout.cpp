@@ -5,7 +5,8 @@
 namespace sredna::layout {
 
 QString WindowCaption() {
-    return QString::fromUtf8(kPublisherAddress) + QStringLiteral("   ") + QString::fromUtf8(kCaptionText);
+    return QString::fromUtf8(kPublisherAddress) + QStringLiteral("   ") +
+           QString::fromUtf8(kCaptionText);
 }
 
 QFont WindowFont(double pointSize) {
@@ -16,7 +17,9 @@ QFont WindowFont(double pointSize) {
     return font;
 }
 
-int ToPixels(int twips, double dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
+int ToPixels(int twips, double dpi) {
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
 
 QRect ToPixels(const TwipsRect& rect, double dpi) {
     // Edges are rounded, not sizes, so neighbouring controls stay flush.

@@ -31,12 +31,14 @@ inline constexpr TwipsRect kCommand1[] = {
     {5520, 3840, 1335, 375}, {2280, 3840, 1335, 375}, {3960, 3840, 1335, 375}};
 // Label1 by index; element 4 is Etiket(4).
 inline constexpr TwipsRect kLabels[] = {
-    {1080, 0, 5535, 375}, {2280, 2160, 855, 255}, {3360, 2160, 1005, 255},
+    {1080, 0, 5535, 375},   {2280, 2160, 855, 255}, {3360, 2160, 1005, 255},
     {4920, 2160, 735, 255}, {4560, 2160, 255, 255}, {5880, 2160, 975, 255},
 };
 inline constexpr TwipsRect kFrame1 = {120, 2040, 1935, 2175};
 // Inside Frame1: the buttons stack 300 twips apart.
-inline constexpr TwipsRect Option1(int index) { return {120, 300 + 300 * index, 1695, 300}; }
+inline constexpr TwipsRect Option1(int index) {
+    return {120, 300 + 300 * index, 1695, 300};
+}
 
 inline const QColor kWindowColour{192, 192, 255};
 inline const QColor kOptionColour{128, 128, 255};
@@ -47,11 +49,14 @@ inline constexpr const char* kFontFamily = "Times New Roman";
 inline constexpr double kWindowPointSize = 12.0;
 inline constexpr double kSmallLabelPointSize = 9.75;
 // Label1(0) and Label1(1) use the window font; the others the small one.
-inline constexpr bool UsesSmallFont(int labelIndex) { return labelIndex >= 2; }
+inline constexpr bool UsesSmallFont(int labelIndex) {
+    return labelIndex >= 2;
+}
 
 // There is no publisher site yet; the caption starts with this address.
 inline constexpr const char* kPublisherAddress = "www.example.org";
-inline constexpr const char* kCaptionText = "Средна аритметична, геометрична, квадратична , хармонична";
+inline constexpr const char* kCaptionText =
+    "Средна аритметична, геометрична, квадратична , хармонична";
 
 QString WindowCaption();
 

@@ -38,7 +38,9 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QString FromModel(const std::string& text) { return QString::fromStdString(text); }
+QString FromModel(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
@@ -72,7 +74,9 @@ MainWindow::MainWindow(QWidget* parent)
     centreOnScreen();
 }
 
-MainWindow::~MainWindow() { form_.Model().Hub().SetChangeListener(nullptr); }
+MainWindow::~MainWindow() {
+    form_.Model().Hub().SetChangeListener(nullptr);
+}
 
 void MainWindow::buildControls() {
     const WindowModel& model = form_.Model();
@@ -113,7 +117,8 @@ void MainWindow::buildControls() {
             labels_[static_cast<std::size_t>(headers[static_cast<std::size_t>(i)])]->text());
     }
     for (int i = 0; i < WindowModel::kCommandCount; ++i) {
-        auto* button = new FlatButton(FromModel(model.Command1(i)), layout::kCommandColours[i], this);
+        auto* button =
+            new FlatButton(FromModel(model.Command1(i)), layout::kCommandColours[i], this);
         button->setGeometry(layout::ToPixels(layout::kCommand1[i], dpi_));
         button->setAccessibleName(button->text());
         command1_[static_cast<std::size_t>(i)] = button;
@@ -144,15 +149,18 @@ void MainWindow::connectControls() {
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
         QPlainTextEdit* box = text1_[static_cast<std::size_t>(i)];
         connect(box, &QPlainTextEdit::textChanged, this, [this, i, box] {
-            handle([this, i, box] { form_.Model().Text1(i).SetText(text_lines::ToModel(box->toPlainText())); });
+            handle([this, i, box] {
+                form_.Model().Text1(i).SetText(text_lines::ToModel(box->toPlainText()));
+            });
         });
     }
     for (int i = 0; i < kMeanKindCount; ++i) {
-        connect(option1_[static_cast<std::size_t>(i)], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) {
-                handle([this, i] { form_.Model().Option1().Select(i); });
-            }
-        });
+        connect(option1_[static_cast<std::size_t>(i)], &QRadioButton::toggled, this,
+                [this, i](bool on) {
+                    if (on) {
+                        handle([this, i] { form_.Model().Option1().Select(i); });
+                    }
+                });
     }
     for (int i = 0; i < WindowModel::kCommandCount; ++i) {
         connect(command1_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
@@ -162,10 +170,10 @@ void MainWindow::connectControls() {
 
 void MainWindow::setTabOrder() {
     const std::array<QWidget*, 16> order = {
-        spis_[kCountList],  spis_[kValuesList],   text1_[kIntroBox],      spis_[kRangeList],
-        command1_[0],       command1_[1],         text1_[kReportBox],     command1_[2],
-        spis_[kWeightsList], spis_[kMedianList],  option1_[0],            option1_[1],
-        option1_[2],        option1_[3],          option1_[4],            option1_[5]};
+        spis_[kCountList],   spis_[kValuesList], text1_[kIntroBox],  spis_[kRangeList],
+        command1_[0],        command1_[1],       text1_[kReportBox], command1_[2],
+        spis_[kWeightsList], spis_[kMedianList], option1_[0],        option1_[1],
+        option1_[2],         option1_[3],        option1_[4],        option1_[5]};
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
     }
