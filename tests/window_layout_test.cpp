@@ -1,0 +1,169 @@
+// How the window looks: size, places, captions, colours, fonts, names.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+#include "ui/application.h"
+#include "ui/main_window.h"
+
+namespace sredna {
+namespace {
+
+class WindowLayoutTest : public testing::Test {
+protected:
+    MainWindow window;
+
+    WindowLayoutTest() {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // Positions below are for 96 DPI, 15 twips a pixel.
+    static bool At96Dpi() { return QGuiApplication::primaryScreen()->logicalDotsPerInch() == 96.0; }
+
+    QRect InWindow(const QWidget* widget) const {
+        return {widget->mapTo(&window, QPoint(0, 0)), widget->size()};
+    }
+
+    static QColor Background(const QWidget* widget) {
+        return widget->palette().color(QPalette::Window);
+    }
+};
+
+TEST_F(WindowLayoutTest, ClientAreaIsFixedAt7785By6570Twips) {
+    ASSERT_TRUE(At96Dpi());
+    EXPECT_EQ(window.size(), QSize(519, 438));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    window.resize(800, 600);
+    EXPECT_EQ(window.size(), QSize(519, 438));
+}
+
+TEST_F(WindowLayoutTest, ControlsStandWhereTheTwipsSay) {
+    ASSERT_TRUE(At96Dpi());
+    struct Place {
+        const char* name;
+        QWidget* widget;
+        QRect pixels;  // twips / 15
+    };
+    const Place places[] = {
+        {"Spis(0)", window.spis(0), {152, 160, 57, 80}},
+        {"Spis(1)", window.spis(1), {224, 160, 67, 80}},  // 1000 twips: edges rounded
+        {"Spis(2)", window.spis(2), {392, 160, 65, 80}},
+        {"Spis(3)", window.spis(3), {304, 160, 57, 80}},
+        {"Spis(4)", window.spis(4), {320, 160, 57, 80}},
+        {"Text1(0)", window.text1(0), {8, 288, 497, 137}},
+        {"Text1(1)", window.text1(1), {8, 24, 497, 105}},
+        {"Command1(0)", window.command1(0), {368, 256, 89, 25}},
+        {"Command1(1)", window.command1(1), {152, 256, 89, 25}},
+        {"Command1(2)", window.command1(2), {264, 256, 89, 25}},
+        {"Label1(0)", window.label(0), {72, 0, 369, 25}},
+        {"Label1(2)", window.label(2), {224, 144, 67, 17}},
+        {"Etiket(4)", window.label(4), {304, 144, 17, 17}},
+        {"Frame1", window.frame1(), {8, 136, 129, 145}},
+        {"Option1(0)", window.option1(0), {16, 156, 113, 20}},
+        {"Option1(5)", window.option1(5), {16, 256, 113, 20}},
+    };
+    for (const Place& place : places) {
+        EXPECT_EQ(InWindow(place.widget), place.pixels) << place.name;
+    }
+    EXPECT_EQ(window.option1(3)->parentWidget(), window.frame1());
+}
+
+TEST_F(WindowLayoutTest, CaptionIsTheAddressThenTheTitle) {
+    EXPECT_EQ(window.windowTitle(),
+              QStringLiteral(
+                  "www.example.org   Средна аритметична, геометрична, квадратична , хармонична"));
+    EXPECT_EQ(window.windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
+}
+
+TEST_F(WindowLayoutTest, ColoursAreTheWindowsOwn) {
+    const QColor window_colour(192, 192, 255);
+    const QColor option(128, 128, 255);
+    const QColor label(255, 192, 128);
+    EXPECT_EQ(Background(&window), window_colour);
+    EXPECT_EQ(Background(window.frame1()), window_colour);
+    for (int i = 0; i < kMeanKindCount; ++i) {
+        EXPECT_EQ(Background(window.option1(i)), option) << i;
+        EXPECT_TRUE(window.option1(i)->autoFillBackground());
+    }
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(Background(window.label(i)), label) << i;
+        EXPECT_TRUE(window.label(i)->autoFillBackground());
+        EXPECT_TRUE(window.label(i)->alignment() & Qt::AlignHCenter);
+    }
+}
+
+// The faces are checked on the painted pixels, not on a property.
+TEST_F(WindowLayoutTest, CommandFacesArePaintedFlatInTheirColours) {
+    const QColor faces[] = {{255, 0, 0}, {128, 128, 255}, {128, 255, 128}};
+    for (int i = 0; i < WindowModel::kCommandCount; ++i) {
+        const QImage image = window.command1(i)->grab().toImage();
+        // Inside the 2-pixel edge, clear of the caption.
+        for (QPoint point : {QPoint(3, 3), QPoint(image.width() - 4, image.height() - 4),
+                             QPoint(3, image.height() / 2)}) {
+            EXPECT_EQ(image.pixelColor(point), faces[i])
+                << i << " at " << point.x() << "," << point.y();
+        }
+    }
+}
+
+TEST_F(WindowLayoutTest, FontsAreTimesNewRomanAtTwoSizes) {
+    EXPECT_EQ(window.font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(window.font().pointSizeF(), 12.0);
+    EXPECT_EQ(window.font().weight(), QFont::Normal);
+    for (int i : {0, 1}) {
+        EXPECT_EQ(window.label(i)->font().pointSizeF(), 12.0) << i;
+    }
+    for (int i : {2, 3, 4, 5}) {
+        EXPECT_EQ(window.label(i)->font().pointSizeF(), 9.75) << i;
+        EXPECT_EQ(window.label(i)->font().family(), QStringLiteral("Times New Roman")) << i;
+    }
+    EXPECT_EQ(window.option1(0)->font().pointSizeF(), 12.0);
+    EXPECT_EQ(window.spis(1)->font().pointSizeF(), 12.0);
+    EXPECT_EQ(window.text1(1)->font().pointSizeF(), 12.0);
+}
+
+TEST_F(WindowLayoutTest, CaptionsAndAccessibleNamesAreBulgarian) {
+    const QString commands[] = {"Чисти", "Случайни", "Изчисли"};
+    for (int i = 0; i < WindowModel::kCommandCount; ++i) {
+        EXPECT_EQ(window.command1(i)->text(), commands[i]);
+        EXPECT_EQ(window.command1(i)->accessibleName(), commands[i]);
+        EXPECT_FALSE(window.command1(i)->isDefault() || window.command1(i)->autoDefault());
+    }
+    const QString lists[] = {"Брой ел.", "Стойности", "Интервал", "т", "медиана"};
+    for (int i = 0; i < WindowModel::kListCount; ++i) {
+        EXPECT_EQ(window.spis(i)->accessibleName(), lists[i]) << i;
+    }
+    EXPECT_EQ(window.option1(4)->text(), QString::fromUtf8("п\x70етеглена"));
+    EXPECT_EQ(window.frame1()->title(), QStringLiteral("Средна стойност"));
+    for (int i = 0; i < WindowModel::kTextCount; ++i) {
+        EXPECT_FALSE(window.text1(i)->accessibleName().isEmpty());
+        EXPECT_FALSE(window.text1(i)->isReadOnly());
+        EXPECT_EQ(window.text1(i)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        EXPECT_EQ(window.text1(i)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    }
+}
+
+}  // namespace
+}  // namespace sredna
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    sredna::SetUpApplication(app);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
