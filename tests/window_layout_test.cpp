@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QTest>
 
-#include "ui/application.h"
 #include "ui/main_window.h"
 
 namespace sredna {
@@ -157,13 +156,3 @@ TEST_F(WindowLayoutTest, CaptionsAndAccessibleNamesAreBulgarian) {
 
 }  // namespace
 }  // namespace sredna
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    sredna::SetUpApplication(app);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -12,7 +12,6 @@
 #include <fstream>
 #include <random>
 
-#include "ui/application.h"
 #include "ui/main_window.h"
 
 namespace sredna {
@@ -190,13 +189,3 @@ TEST(WindowRandomUseTest, TwentyThousandEventsKeepTheWindowConsistent) {
 
 }  // namespace
 }  // namespace sredna
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    sredna::SetUpApplication(app);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -14,7 +14,6 @@
 #include <cstdlib>
 
 #include "core/numbers.h"
-#include "ui/application.h"
 #include "ui/intro_text.h"
 #include "ui/main_window.h"
 #include "ui/text_lines.h"
@@ -205,14 +204,3 @@ TEST_F(WindowTest, TabVisitsTheControlsInOrder) {
 
 }  // namespace
 }  // namespace sredna
-
-int main(int argc, char** argv) {
-    // CTest lists the tests at build time, where there is no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    sredna::SetUpApplication(app);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
