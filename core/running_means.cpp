@@ -39,57 +39,62 @@ double Logarithm(double value) {
 }
 
 const RunningMean kArithmetic{
-    "Изчислявам средна аритметична стойност: ",
-    kSumLabel,
-    false,
-    true,
-    [](double v) { return v; },
-    [](Report& r, double v) { r.Append(" добавям ", v, kCrLf); },
-    [](double sum, int n) { return sum / n; },
-    [](Report& r, double sum, int n, double mean) {
-        r.Append("средна аритметична = ", sum, " / ", n, " = ", mean, kCrLf);
-    },
+    .header = "Изчислявам средна аритметична стойност: ",
+    .runningLabel = kSumLabel,
+    .refusesZero = false,
+    .writesTotal = true,
+    .term = [](double v) { return v; },
+    .writeTerm = [](Report& r, double v) { r.Append(" добавям ", v, kCrLf); },
+    .mean = [](double sum, int n) { return sum / n; },
+    .writeResult =
+        [](Report& r, double sum, int n, double mean) {
+            r.Append("средна аритметична = ", sum, " / ", n, " = ", mean, kCrLf);
+        },
 };
 
 const RunningMean kQuadratic{
-    "Изчислявам средна квадратична стойност: ",
-    kSumLabel,
-    false,
-    true,
-    [](double v) { return Checked(v * v); },
-    [](Report& r, double v) { r.Append(" добавям ", v, " * ", v, kCrLf); },
-    [](double sum, int n) { return std::sqrt(sum / n); },
-    [](Report& r, double sum, int n, double mean) {
-        r.Append("средна квадратична: sqrt(", sum, " / ", n, ") = ", mean, kCrLf);
-    },
+    .header = "Изчислявам средна квадратична стойност: ",
+    .runningLabel = kSumLabel,
+    .refusesZero = false,
+    .writesTotal = true,
+    .term = [](double v) { return Checked(v * v); },
+    .writeTerm = [](Report& r, double v) { r.Append(" добавям ", v, " * ", v, kCrLf); },
+    .mean = [](double sum, int n) { return std::sqrt(sum / n); },
+    .writeResult =
+        [](Report& r, double sum, int n, double mean) {
+            r.Append("средна квадратична: sqrt(", sum, " / ", n, ") = ", mean, kCrLf);
+        },
 };
 
+// A value that reads as 0 is refused before its reciprocal is taken.
 const RunningMean kHarmonic{
-    "Изчислявам средна хармонична стойност:",
-    kSumLabel,
-    true,
-    true,
-    [](double v) { return Divide(1.0, v); },
-    [](Report& r, double v) { r.Append(" добавям 1 /", v, kCrLf); },
-    [](double sum, int n) { return Divide(n, sum); },
-    [](Report& r, double sum, int n, double mean) {
-        r.Append("средна хармонична = ", n, " / ", sum, " = ", mean, kCrLf);
-    },
+    .header = "Изчислявам средна хармонична стойност:",
+    .runningLabel = kSumLabel,
+    .refusesZero = true,
+    .writesTotal = true,
+    .term = [](double v) { return Divide(1.0, v); },
+    .writeTerm = [](Report& r, double v) { r.Append(" добавям 1 /", v, kCrLf); },
+    .mean = [](double sum, int n) { return Divide(n, sum); },
+    .writeResult =
+        [](Report& r, double sum, int n, double mean) {
+            r.Append("средна хармонична = ", n, " / ", sum, " = ", mean, kCrLf);
+        },
 };
 
 // The running total is labelled a product although it is the sum of the
 // logarithms, the logarithm of the product; pupils have always seen it so.
 const RunningMean kGeometric{
-    "Изчислявам средна геометрична стойност: ",
-    "към натрупаното произведение ",
-    false,
-    false,
-    Logarithm,
-    [](Report& r, double v) { r.Append(" добавям log (", v, ")", kCrLf); },
-    [](double sum, int n) { return Checked(std::exp(sum / n)); },
-    [](Report& r, double sum, int n, double mean) {
-        r.Append("средна геометрична = exp(", sum, " / ", n, ") = ", mean, kCrLf);
-    },
+    .header = "Изчислявам средна геометрична стойност: ",
+    .runningLabel = "към натрупаното произведение ",
+    .refusesZero = false,
+    .writesTotal = false,
+    .term = Logarithm,
+    .writeTerm = [](Report& r, double v) { r.Append(" добавям log (", v, ")", kCrLf); },
+    .mean = [](double sum, int n) { return Checked(std::exp(sum / n)); },
+    .writeResult =
+        [](Report& r, double sum, int n, double mean) {
+            r.Append("средна геометрична = exp(", sum, " / ", n, ") = ", mean, kCrLf);
+        },
 };
 
 std::optional<double> Run(const RunningMean& kind, const ListBox& values, Report& report) {
