@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
 # every test; then does the same under the address and undefined-behaviour
-# sanitizers, and the static checks.
+# sanitizers; a short fuzzing pass over the core; and the static checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The validators let the install test check the desktop entry and metadata.
@@ -15,4 +15,5 @@ cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
 
+bash scripts/fuzz.sh 20000
 bash scripts/lint.sh
