@@ -59,15 +59,15 @@ MainWindow::MainWindow(QWidget* parent)
 
     buildControls();
     form_.Model().Hub().SetChangeListener([this](const Change& change) { noteChange(change); });
-    handle([this] { form_.Form_Load(); });
-    // The first refresh shows every control as the model holds it.
+    // The first refresh, after the load event, shows every control as the
+    // model holds it.
     listItems_.set();
     listSelections_.set();
     listVisibility_.set();
     texts_.set();
     labelVisibility_.set();
     options_ = true;
-    refresh();
+    handle([this] { form_.Form_Load(); });
     connectControls();
     setTabOrder();
     spis_[kCountList]->setFocus();
