@@ -20,7 +20,6 @@ public:
     WindowModel& Model() { return model_; }
     const WindowModel& Model() const { return model_; }
     RandomSequence& Random() { return random_; }
-    char DecimalSeparator() const { return separator_; }
 
     // Seeds the sequence and selects the first count, bound and kind.
     void Form_Load();

@@ -19,7 +19,6 @@ public:
     ListBox(int index, const EventHub& hub, const std::vector<std::string>& items,
             bool visible = true, bool sorted = false);
 
-    int Index() const { return index_; }
     int Count() const { return items_.Size(); }
 
     // The text at a position; outside the list an empty text, which reads as 0.

@@ -29,9 +29,6 @@ public:
         box_.Append(Join(pieces...));
     }
 
-    char Separator() const { return separator_; }
-    const std::string& Text() const { return box_.Text(); }
-
 private:
     // Joins into one reused buffer: one change notice per append, and no
     // allocation per line.

@@ -13,7 +13,6 @@ public:
     TextBox(int index, const EventHub& hub, std::string text = {})
         : index_(index), hub_(hub), text_(std::move(text)) {}
 
-    int Index() const { return index_; }
     const std::string& Text() const { return text_; }
     // Replaces the text, keeping the buffer so a new report of similar size
     // needs no fresh allocation.
@@ -28,18 +27,12 @@ private:
     std::string text_;
 };
 
-// A caption-only control: command buttons and the frame.
-struct Caption {
-    std::string text;
-};
-
 // A label: a caption and a visible flag.
 class Label {
 public:
     Label(int index, const EventHub& hub, std::string caption, bool visible = true)
         : index_(index), hub_(hub), caption_(std::move(caption)), visible_(visible) {}
 
-    int Index() const { return index_; }
     const std::string& Caption() const { return caption_; }
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
