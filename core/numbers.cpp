@@ -34,11 +34,12 @@ std::size_t ScanDigits(std::string_view s, std::size_t i, std::string& out) {
     return i;
 }
 
-// Reads an exponent ("E", optional sign, at least one digit) at i, clamping
-// its value so that absurdly long exponents cannot overflow an int.
-std::size_t ScanExponent(std::string_view s, std::size_t i, Scanned& scanned, long& exponent) {
+// Reads an exponent ("E", optional sign, at least one digit) at i into the
+// scanned text and returns its value, 0 when there is none. The value is
+// clamped so that absurdly long exponents cannot overflow an int.
+long ScanExponent(std::string_view s, std::size_t i, Scanned& scanned) {
     if (i >= s.size() || (s[i] != 'e' && s[i] != 'E')) {
-        return i;
+        return 0;
     }
     std::size_t j = i + 1;
     bool negative = false;
@@ -47,17 +48,17 @@ std::size_t ScanExponent(std::string_view s, std::size_t i, Scanned& scanned, lo
         ++j;
     }
     if (j >= s.size() || !IsDigit(s[j])) {
-        return i;
+        return 0;
     }
     long value = 0;
     while (j < s.size() && IsDigit(s[j])) {
         value = std::min(value * 10 + (s[j] - '0'), 1'000'000L);
         ++j;
     }
-    exponent = negative ? -value : value;
+    const long exponent = negative ? -value : value;
     scanned.text += 'e';
     scanned.text += std::to_string(exponent);
-    return j;
+    return exponent;
 }
 
 Scanned Scan(std::string_view s) {
@@ -95,9 +96,7 @@ Scanned Scan(std::string_view s) {
     if (!fraction.empty()) {
         scanned.text += '.' + fraction;
     }
-    long exponent = 0;
-    ScanExponent(s, i, scanned, exponent);
-    scanned.decimalMagnitude += static_cast<int>(exponent);
+    scanned.decimalMagnitude += static_cast<int>(ScanExponent(s, i, scanned));
     return scanned;
 }
 
