@@ -17,6 +17,9 @@ struct RunningMean {
     std::string_view header;
     std::string_view runningLabel;
     bool refusesZero;
+    // The geometric step shows its term before adding it, so a value whose
+    // logarithm fails is still named on the line above the fault.
+    bool writesTermFirst;
     bool writesTotal;
     double (*term)(double value);
     void (*writeTerm)(Report& report, double value);
@@ -42,6 +45,7 @@ const RunningMean kArithmetic{
     .header = "Изчислявам средна аритметична стойност: ",
     .runningLabel = kSumLabel,
     .refusesZero = false,
+    .writesTermFirst = false,
     .writesTotal = true,
     .term = [](double v) { return v; },
     .writeTerm = [](Report& r, double v) { r.Append(" добавям ", v, kCrLf); },
@@ -56,6 +60,7 @@ const RunningMean kQuadratic{
     .header = "Изчислявам средна квадратична стойност: ",
     .runningLabel = kSumLabel,
     .refusesZero = false,
+    .writesTermFirst = false,
     .writesTotal = true,
     .term = [](double v) { return Checked(v * v); },
     .writeTerm = [](Report& r, double v) { r.Append(" добавям ", v, " * ", v, kCrLf); },
@@ -71,6 +76,7 @@ const RunningMean kHarmonic{
     .header = "Изчислявам средна хармонична стойност:",
     .runningLabel = kSumLabel,
     .refusesZero = true,
+    .writesTermFirst = false,
     .writesTotal = true,
     .term = [](double v) { return Divide(1.0, v); },
     .writeTerm = [](Report& r, double v) { r.Append(" добавям 1 /", v, kCrLf); },
@@ -87,6 +93,7 @@ const RunningMean kGeometric{
     .header = "Изчислявам средна геометрична стойност: ",
     .runningLabel = "към натрупаното произведение ",
     .refusesZero = false,
+    .writesTermFirst = true,
     .writesTotal = false,
     .term = Logarithm,
     .writeTerm = [](Report& r, double v) { r.Append(" добавям log (", v, ")", kCrLf); },
@@ -108,8 +115,13 @@ std::optional<double> Run(const RunningMean& kind, const ListBox& values, Report
             report.Append(kZeroRefusal, kCrLf);
             return std::nullopt;
         }
+        if (kind.writesTermFirst) {
+            kind.writeTerm(report, v);
+        }
         sum = Checked(sum + kind.term(v));
-        kind.writeTerm(report, v);
+        if (!kind.writesTermFirst) {
+            kind.writeTerm(report, v);
+        }
     }
     double mean = kind.mean(sum, count);
     if (kind.writesTotal) {

@@ -196,16 +196,21 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
                                                    {"-1.5e308", "1.5e308", "1e308"},
                                                    {},
                                                    ArithmeticFault::Kind::Overflow}),
-                         [](const testing::TestParamInfo<FaultCase>& info) {
-                             return info.param.name;
+                         [](const testing::TestParamInfo<FaultCase>& row) {
+                             return row.param.name;
                          });
 
-TEST_F(CalculateTest, AFaultOnTheFirstLineStillGetsALineOfItsOwn) {
-    Run(MeanKind::Geometric, {"0", "3"});
-    EXPECT_EQ(model.Text1(kReportBox).Text(),
+// A step is written as far as its order allows before the fault: the
+// geometric step names its value first, the others add first.
+TEST_F(CalculateTest, AFaultStopsTheStepWhereItsOrderReaches) {
+    EXPECT_EQ(Run(MeanKind::Geometric, {"0", "3"}),
               "Изчислявам средна геометрична стойност: \r\n"
-              "към натрупаното произведение 0\r\n" +
+              "към натрупаното произведение 0 добавям log (0)\r\n" +
                   ArithmeticFault::messageFor(ArithmeticFault::Kind::InvalidLogarithm) + "\r\n");
+    EXPECT_EQ(Run(MeanKind::Quadratic, {"1e200", "3"}),
+              "Изчислявам средна квадратична стойност: \r\n"
+              "към натрупаната сума 0\r\n" +
+                  ArithmeticFault::messageFor(ArithmeticFault::Kind::Overflow) + "\r\n");
 }
 
 }  // namespace
