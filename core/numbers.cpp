@@ -160,7 +160,7 @@ std::string SignificantText(Real value, int digits, char separator) {
     std::array<char, 64> buffer{};
     auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                 std::chars_format::scientific, digits - 1);
-    return Compose(std::string_view(buffer.data(), result.ptr - buffer.data()), digits, separator);
+    return Compose(std::string_view(buffer.data(), result.ptr), digits, separator);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, and only those missing, so a
-# second run is quick. Works as root and for a user with sudo.
+# Installs the Debian packages that building the program needs, and any more a
+# caller names (test libraries, the fuzzing compiler), only those missing, so
+# a second run is quick. Works as root and for a user with sudo.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation)
-# Extra packages a caller asks for, e.g. the fuzzing compiler.
+packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
 packages+=("$@")
 
 missing=()

@@ -19,8 +19,11 @@ if ! [[ "$runs" =~ ^[0-9]+$ ]]; then
     exit 2
 fi
 
-# clang provides clang++, libclang-rt-14-dev the libFuzzer runtime.
-scripts/ensure-packages.sh clang libclang-rt-14-dev
+# clang provides clang++; the libFuzzer runtime comes in the compiler-rt
+# package of the same major version, whichever clang Debian installed.
+scripts/ensure-packages.sh clang
+clang_major=$(clang++ -dumpversion | cut -d. -f1)
+scripts/ensure-packages.sh "libclang-rt-$clang_major-dev"
 
 cmake --preset fuzz
 cmake --build --preset fuzz

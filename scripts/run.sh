@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/ensure-packages.sh
-cmake --preset release >/dev/null
-cmake --build --preset release --target sredna
-exec build/release/app/sredna "$@"
+cmake --preset program >/dev/null
+cmake --build --preset program
+exec build/program/app/sredna "$@"

@@ -4,16 +4,20 @@
 # sanitizers; a short fuzzing pass over the core; and the static checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The validators let the install test check the desktop entry and metadata.
-scripts/ensure-packages.sh desktop-file-utils appstream
+# GoogleTest and Google Benchmark; the validators let the install test check
+# the desktop entry and metadata; the URW fonts let the layout test run
+# without Liberation.
+scripts/ensure-packages.sh libgtest-dev libbenchmark-dev desktop-file-utils appstream \
+    fonts-urw-base35
 
+jobs=$(nproc)
 cmake --preset ci
 cmake --build --preset ci
-ctest --preset ci
+ctest --preset ci --parallel "$jobs"
 
 cmake --preset asan
 cmake --build --preset asan
-ctest --preset asan
+ctest --preset asan --parallel "$jobs"
 
 bash scripts/fuzz.sh 20000
 bash scripts/lint.sh

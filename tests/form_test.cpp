@@ -12,7 +12,6 @@ class FormTest : public testing::Test {
 protected:
     Form form{"intro\r\n", ','};
     WindowModel& model = form.Model();
-    std::vector<int> listClicks;
 
     FormTest() {
         form.Form_Load();

@@ -35,7 +35,7 @@ std::optional<std::u32string> decodeUtf8(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
         const auto b0 = static_cast<unsigned char>(s[i]);
-        int extra = 0;
+        std::size_t extra = 0;
         char32_t cp = 0;
         char32_t min = 0;
         if (b0 < 0x80) {
@@ -55,9 +55,9 @@ std::optional<std::u32string> decodeUtf8(std::string_view s) {
         } else {
             return std::nullopt;
         }
-        if (s.size() - i <= static_cast<std::size_t>(extra))
+        if (s.size() - i <= extra)
             return std::nullopt;
-        for (int k = 1; k <= extra; ++k) {
+        for (std::size_t k = 1; k <= extra; ++k) {
             const auto b = static_cast<unsigned char>(s[i + k]);
             if ((b & 0xC0) != 0x80)
                 return std::nullopt;

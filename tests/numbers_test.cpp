@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"inner_blank_stops", "1 2", 1}, ValCase{"padded_median_text", "  9", 9},
         ValCase{"underflow_reads_zero", "1e-400", 0},
         ValCase{"long_exponent", "0e99999999999999999999", 0}, ValCase{"point_one", "0.1", 0.1}),
-    [](const testing::TestParamInfo<ValCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<ValCase>& row) { return row.param.name; });
 
 TEST(ValTest, TooLargeForADoubleIsAnArithmeticFault) {
     EXPECT_THROW(Val("1e400"), ArithmeticFault);
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"three_digit_exponent", 1.5e-300, "1.5E-300"},
         TextCase{"negative_exponent_form", -2.5e20, "-2.5E+20"},
         TextCase{"max_double", std::numeric_limits<double>::max(), "1.79769313486232E+308"}),
-    [](const testing::TestParamInfo<TextCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<TextCase>& row) { return row.param.name; });
 
 TEST(GeneralNumberTextTest, NotANumberAndInfinityAreFaults) {
     EXPECT_THROW(GeneralNumberText(std::numeric_limits<double>::quiet_NaN(), '.'), ArithmeticFault);
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Int16Case{"bottom", -32768.0, -32768},
                     Int16Case{"top_half_rounds_down", 32766.5, 32766},
                     Int16Case{"bottom_half_rounds_up", -32768.4, -32768}),
-    [](const testing::TestParamInfo<Int16Case>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<Int16Case>& row) { return row.param.name; });
 
 TEST(ToInt16Test, OutsideTheRangeIsAnOverflow) {
     EXPECT_THROW(ToInt16(32767.5), ArithmeticFault);  // rounds to 32768

@@ -207,9 +207,9 @@ TEST_P(ReportTest, IsExactToTheByte) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ReportTest,
                          testing::Combine(testing::ValuesIn(Cases()), testing::Values('.', ',')),
-                         [](const testing::TestParamInfo<std::tuple<ReportCase, char>>& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) == '.' ? "_point" : "_comma");
+                         [](const testing::TestParamInfo<std::tuple<ReportCase, char>>& row) {
+                             return std::string(std::get<0>(row.param).name) +
+                                    (std::get<1>(row.param) == '.' ? "_point" : "_comma");
                          });
 
 }  // namespace

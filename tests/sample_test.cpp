@@ -9,7 +9,9 @@ namespace sredna {
 namespace {
 
 TEST(GenerateSampleTest, FillsBothListsWithWholeNumbersInRange) {
-    for (std::int16_t bound : {10, 20, 50, 100, 200, 500, 1000}) {
+    for (const std::int16_t bound :
+         {std::int16_t{10}, std::int16_t{20}, std::int16_t{50}, std::int16_t{100},
+          std::int16_t{200}, std::int16_t{500}, std::int16_t{1000}}) {
         WindowModel model;
         RandomSequence random(static_cast<std::uint64_t>(bound));
         model.Text1(kReportBox).SetText("old report");
