@@ -1,5 +1,6 @@
-// A press of "Изчисли" in the real window on a 25-value sample, from the
-// mouse click through the calculation to the refreshed report box.
+// The real window under real events: a press of "Изчисли" on a 25-value
+// sample, from the mouse click to the refreshed report box; a keystroke in a
+// long text.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QListWidget>
@@ -29,6 +30,31 @@ void BM_CalculateClickInWindow(benchmark::State& state) {
 }
 
 BENCHMARK(BM_CalculateClickInWindow)->Unit(benchmark::kMicrosecond);
+
+// One typed letter in the report box after a large paste: it should cost the
+// same whatever the length of the text already there.
+void BM_KeystrokeInLongText(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    QPlainTextEdit* box = window.text1(kReportBox);
+    const QString line = QStringLiteral("към натрупаната сума 12345 добавям 678\n");
+    QString text;
+    while (text.size() < state.range(0)) {
+        text += line;
+    }
+    box->setFocus();
+    box->setPlainText(text);  // the same signals as a paste
+    for (auto _ : state) {
+        QTest::keyClick(box, Qt::Key_5);
+    }
+    state.counters["chars"] = static_cast<double>(text.size());
+}
+
+BENCHMARK(BM_KeystrokeInLongText)
+    ->Arg(1 << 10)
+    ->Arg(20 << 20)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(20);
 
 }  // namespace
 }  // namespace sredna

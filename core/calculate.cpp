@@ -24,6 +24,8 @@ std::optional<double> RunBranch(MeanKind kind, WindowModel& model, Report& repor
         case MeanKind::Weighted:
             return branches::Weighted(values, model.Spis(kWeightsList), report);
         case MeanKind::Median:
+            // Sorts the item texts: numeric order for the unsigned whole
+            // numbers the random command and the initial list hold.
             return branches::Median(values, model.Spis(kMedianList), report);
     }
     return std::nullopt;

@@ -5,8 +5,8 @@
 namespace sredna {
 
 ListBox::ListBox(int index, const EventHub& hub, const std::vector<std::string>& items,
-                 bool visible, bool sorted)
-    : index_(index), hub_(hub), items_(items), visible_(visible), sorted_(sorted) {}
+                 ListStyle style)
+    : index_(index), hub_(hub), items_(items), style_(style) {}
 
 const std::string& ListBox::Item(int position) const {
     static const std::string kEmpty;
@@ -17,7 +17,8 @@ const std::string& ListBox::Item(int position) const {
 }
 
 void ListBox::SetSelected(int position) {
-    if (position == selected_ || position < -1 || position >= Count()) {
+    if (position == selected_ || position < -1 || position >= Count() ||
+        (position == -1 && style_.keepsSelection)) {
         return;
     }
     selected_ = position;
@@ -29,7 +30,7 @@ void ListBox::AddItem(std::string text) {
     if (Count() >= kMaxItems) {
         throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
     }
-    const int position = sorted_ ? items_.UpperBound(text, TextLess) : Count();
+    const int position = style_.sorted ? items_.UpperBound(text, TextLess) : Count();
     items_.Insert(position, std::move(text));
     hub_.Notify(ChangeKind::ListItems, index_);
     // The selection stays on its item when an insertion lands before it.
@@ -64,8 +65,8 @@ void ListBox::Clear() {
 }
 
 void ListBox::SetVisible(bool visible) {
-    if (visible_ != visible) {
-        visible_ = visible;
+    if (style_.visible != visible) {
+        style_.visible = visible;
         hub_.Notify(ChangeKind::ListVisible, index_);
     }
 }

@@ -9,6 +9,16 @@
 
 namespace sredna {
 
+// How a list box behaves, beyond holding its items.
+struct ListStyle {
+    bool visible = true;
+    // Items go in ascending text order (the median work list).
+    bool sorted = false;
+    // Once an item is selected, some item stays selected: a choice the user
+    // may change but not take away (the count and range lists).
+    bool keepsSelection = false;
+};
+
 // A list box: text items, at most one selected position (-1 for none), a
 // visible flag and, for the median work list, sorted insertion.
 class ListBox {
@@ -17,7 +27,7 @@ public:
     static constexpr int kMaxItems = 32767;
 
     ListBox(int index, const EventHub& hub, const std::vector<std::string>& items,
-            bool visible = true, bool sorted = false);
+            ListStyle style = {});
 
     int Count() const { return items_.Size(); }
 
@@ -27,7 +37,8 @@ public:
 
     int Selected() const { return selected_; }
     // Selecting a different position (or -1) raises the list's click event;
-    // the same position, or one outside the list, changes nothing.
+    // the same position, one outside the list, or -1 in a list that keeps its
+    // selection changes nothing.
     void SetSelected(int position);
 
     // Appends, or in a sorted list inserts before the first greater item.
@@ -37,9 +48,9 @@ public:
     void RemoveItem(int position);
     void Clear();
 
-    bool Visible() const { return visible_; }
+    bool Visible() const { return style_.visible; }
     void SetVisible(bool visible);
-    bool Sorted() const { return sorted_; }
+    bool Sorted() const { return style_.sorted; }
 
     // The text order of sorted lists: by character code, so a space sorts
     // before the digits and equal-width digit texts sort numerically.
@@ -50,8 +61,7 @@ private:
     const EventHub& hub_;
     ItemStore items_;
     int selected_ = -1;
-    bool visible_;
-    bool sorted_;
+    ListStyle style_;
 };
 
 }  // namespace sredna

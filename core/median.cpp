@@ -7,8 +7,9 @@
 namespace sredna::branches {
 
 // The median of the distinct values. The texts are padded with spaces to one
-// width so that the sorted work list's text order is numeric order, and
-// repeats are found by comparing texts.
+// width and sorted as texts, and repeats are found by comparing texts. That
+// order is numeric order only for whole numbers written without sign, point
+// or leading zeros; for other texts the report follows the text order.
 std::optional<double> Median(const ListBox& values, ListBox& workList, Report& report) {
     report.Start("Изчислявам медиана на въведените данни:");
     report.Append("Данните се подреждат във възходящ ред.", kCrLf);

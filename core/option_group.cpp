@@ -25,15 +25,10 @@ void OptionGroup::Select(int index) {
 }
 
 std::optional<MeanKind> OptionGroup::Kind() const {
-    // Read button by button, the last selected one winning, as the
-    // calculation has always found its kind.
-    std::optional<MeanKind> kind;
-    for (int i = 0; i < kMeanKindCount; ++i) {
-        if (Value(i)) {
-            kind = static_cast<MeanKind>(i);
-        }
+    if (selected_ < 0) {
+        return std::nullopt;
     }
-    return kind;
+    return static_cast<MeanKind>(selected_);
 }
 
 }  // namespace sredna

@@ -30,6 +30,7 @@ public:
     // Selecting clears the others and raises the click event of the newly
     // selected button; selecting the selected one again changes nothing.
     void Select(int index);
+    // The selected button's kind; nothing before start-up selects one.
     std::optional<MeanKind> Kind() const;
 
 private:

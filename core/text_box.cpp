@@ -2,12 +2,26 @@
 
 namespace sredna {
 
+const std::string& TextBox::Text() const {
+    PullViewEdit();
+    return text_;
+}
+
+void TextBox::PullViewEdit() const {
+    if (editedInView_) {
+        text_ = viewText_();
+        editedInView_ = false;
+    }
+}
+
 void TextBox::SetText(std::string_view text) {
+    editedInView_ = false;  // the new text replaces the user's edit
     text_.assign(text);
     hub_.Notify(ChangeKind::Text, index_);
 }
 
 void TextBox::Append(std::string_view piece) {
+    PullViewEdit();  // the piece goes after what the user typed
     text_.append(piece);
     hub_.Notify(ChangeKind::Text, index_);
 }

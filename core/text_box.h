@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -8,12 +9,20 @@
 namespace sredna {
 
 // A multi-line text box; lines are separated by CR LF.
+//
+// What the user types stays in the view until something reads the text:
+// copying a long text out on every keystroke would make typing slower the
+// longer the text is. A view that lets the user edit attaches a reader of its
+// own text and reports each edit with EditedInView().
 class TextBox {
 public:
+    using ViewText = std::function<std::string()>;
+
     TextBox(int index, const EventHub& hub, std::string text = {})
         : index_(index), hub_(hub), text_(std::move(text)) {}
 
-    const std::string& Text() const { return text_; }
+    // The text as the user last saw it, read from the view after an edit.
+    const std::string& Text() const;
     // Replaces the text, keeping the buffer so a new report of similar size
     // needs no fresh allocation.
     void SetText(std::string_view text);
@@ -21,10 +30,18 @@ public:
     // linear in its length.
     void Append(std::string_view piece);
 
+    void AttachView(ViewText viewText) { viewText_ = std::move(viewText); }
+    // The view already shows the edit, so no change notice goes out.
+    void EditedInView() { editedInView_ = static_cast<bool>(viewText_); }
+
 private:
+    void PullViewEdit() const;
+
     int index_;
     const EventHub& hub_;
-    std::string text_;
+    mutable std::string text_;
+    ViewText viewText_;
+    mutable bool editedInView_ = false;
 };
 
 // A label: a caption and a visible flag.

@@ -18,11 +18,12 @@ std::vector<std::string> Repeated(const char* text, int times) {
 
 // cppcheck-suppress passedByValue ; moved into the introduction box
 WindowModel::WindowModel(std::string introText)
-    : lists_{ListBox(kCountList, hub_, {"5", "10", "15", "20", "25"}),
+    : lists_{ListBox(kCountList, hub_, {"5", "10", "15", "20", "25"}, {.keepsSelection = true}),
              ListBox(kValuesList, hub_, Repeated("123", 5)),
-             ListBox(kRangeList, hub_, {"10", "20", "50", "100", "200", "500", "1000"}),
-             ListBox(kWeightsList, hub_, Repeated("5", 5), /*visible=*/false),
-             ListBox(kMedianList, hub_, {}, /*visible=*/false, /*sorted=*/true)},
+             ListBox(kRangeList, hub_, {"10", "20", "50", "100", "200", "500", "1000"},
+                     {.keepsSelection = true}),
+             ListBox(kWeightsList, hub_, Repeated("5", 5), {.visible = false}),
+             ListBox(kMedianList, hub_, {}, {.visible = false, .sorted = true})},
       texts_{TextBox(kIntroBox, hub_, std::move(introText)), TextBox(kReportBox, hub_)},
       options_(hub_),
       label1_{Label(0, hub_, "Математика - средна стойност"),

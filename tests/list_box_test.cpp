@@ -51,7 +51,7 @@ TEST_F(RecordingList, ClearLeavesNoSelectionAndRaisesNoClick) {
 }
 
 TEST_F(RecordingList, SortedListInsertsInTextOrder) {
-    ListBox list(4, hub, {}, false, true);
+    ListBox list(4, hub, {}, {.visible = false, .sorted = true});
     for (const char* text : {" 20", "  5", "100", " 20", "  7"}) {
         list.AddItem(text);
     }
@@ -76,7 +76,7 @@ TEST_F(RecordingList, RemovingMovesLaterItemsUp) {
 }
 
 TEST_F(RecordingList, SelectionFollowsItsItemThroughRemovalAndInsertion) {
-    ListBox list(4, hub, {}, false, true);
+    ListBox list(4, hub, {}, {.visible = false, .sorted = true});
     for (const char* text : {"b", "d"}) {
         list.AddItem(text);
     }

@@ -1,5 +1,6 @@
 // How the window looks: size, places, captions, colours, fonts, names.
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "ui/main_window.h"
@@ -117,20 +119,65 @@ TEST_F(WindowLayoutTest, CommandFacesArePaintedFlatInTheirColours) {
     }
 }
 
-TEST_F(WindowLayoutTest, FontsAreTimesNewRomanAtTwoSizes) {
-    EXPECT_EQ(window.font().family(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(window.font().pointSizeF(), 12.0);
-    EXPECT_EQ(window.font().weight(), QFont::Normal);
-    for (int i : {0, 1}) {
-        EXPECT_EQ(window.label(i)->font().pointSizeF(), 12.0) << i;
+// The captions are fitted to Times New Roman's metrics, so the font in use,
+// not just the one asked for, must have them.
+TEST_F(WindowLayoutTest, FontsHaveTimesMetricsAtTwoSizes) {
+    const QStringList timesMetric = {"Times New Roman", "Liberation Serif", "Tinos", "Nimbus Roman",
+                                     "Times"};
+    struct Use {
+        const char* name;
+        const QWidget* widget;
+        double points;
+    };
+    const Use uses[] = {
+        {"window", &window, 12.0},
+        {"Label1(0)", window.label(0), 12.0},
+        {"Label1(1)", window.label(1), 12.0},
+        {"Label1(2)", window.label(2), 9.75},
+        {"Label1(3)", window.label(3), 9.75},
+        {"Etiket(4)", window.label(4), 9.75},
+        {"Label1(5)", window.label(5), 9.75},
+        {"Option1(0)", window.option1(0), 12.0},
+        {"Spis(1)", window.spis(1), 12.0},
+        {"Text1(1)", window.text1(1), 12.0},
+        {"Command1(2)", window.command1(2), 12.0},
+    };
+    for (const Use& use : uses) {
+        const QFontInfo resolved(use.widget->font());
+        EXPECT_TRUE(timesMetric.contains(resolved.family()))
+            << use.name << ": " << resolved.family().toStdString();
+        EXPECT_EQ(resolved.pointSizeF(), use.points) << use.name;
+        EXPECT_EQ(resolved.weight(), QFont::Normal) << use.name;
+        EXPECT_FALSE(resolved.italic()) << use.name;
     }
-    for (int i : {2, 3, 4, 5}) {
-        EXPECT_EQ(window.label(i)->font().pointSizeF(), 9.75) << i;
-        EXPECT_EQ(window.label(i)->font().family(), QStringLiteral("Times New Roman")) << i;
+}
+
+// Every caption fits its control's width; a wider font cuts words short.
+TEST_F(WindowLayoutTest, CaptionsFitTheirControls) {
+    auto room = [](const QWidget* widget, const QString& text) {
+        return widget->width() - widget->fontMetrics().horizontalAdvance(text);
+    };
+    for (int i = 0; i < 6; ++i) {
+        const QLabel* label = window.label(i);
+        EXPECT_GE(
+            label->contentsRect().width() - label->fontMetrics().horizontalAdvance(label->text()),
+            0)
+            << label->text().toStdString();
     }
-    EXPECT_EQ(window.option1(0)->font().pointSizeF(), 12.0);
-    EXPECT_EQ(window.spis(1)->font().pointSizeF(), 12.0);
-    EXPECT_EQ(window.text1(1)->font().pointSizeF(), 12.0);
+    for (int i = 0; i < kMeanKindCount; ++i) {
+        const QRadioButton* option = window.option1(i);
+        QStyleOptionButton style;
+        style.initFrom(option);
+        style.text = option->text();
+        const QRect contents =
+            option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+        EXPECT_GE(contents.width() - option->fontMetrics().horizontalAdvance(option->text()), 0)
+            << option->text().toStdString();
+    }
+    for (int i = 0; i < WindowModel::kCommandCount; ++i) {
+        EXPECT_GE(room(window.command1(i), window.command1(i)->text()), 4) << i;
+    }
+    EXPECT_GE(room(window.frame1(), window.frame1()->title()), 12);
 }
 
 TEST_F(WindowLayoutTest, CaptionsAndAccessibleNamesAreBulgarian) {
@@ -145,6 +192,7 @@ TEST_F(WindowLayoutTest, CaptionsAndAccessibleNamesAreBulgarian) {
         EXPECT_EQ(window.spis(i)->accessibleName(), lists[i]) << i;
     }
     EXPECT_EQ(window.option1(4)->text(), QString::fromUtf8("п\x70етеглена"));
+    EXPECT_EQ(window.option1(4)->accessibleName(), QStringLiteral("претеглена"));
     EXPECT_EQ(window.frame1()->title(), QStringLiteral("Средна стойност"));
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
         EXPECT_FALSE(window.text1(i)->accessibleName().isEmpty());
@@ -152,6 +200,59 @@ TEST_F(WindowLayoutTest, CaptionsAndAccessibleNamesAreBulgarian) {
         EXPECT_EQ(window.text1(i)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         EXPECT_EQ(window.text1(i)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     }
+}
+
+// A screen reader spells out a name that mixes scripts letter by letter.
+TEST_F(WindowLayoutTest, EveryAccessibleNameIsInOneScript) {
+    std::vector<QAccessibleInterface*> pending = {QAccessible::queryAccessibleInterface(&window)};
+    int named = 0;
+    while (!pending.empty()) {
+        QAccessibleInterface* node = pending.back();
+        pending.pop_back();
+        const QString name = node->text(QAccessible::Name);
+        bool cyrillic = false;
+        bool latin = false;
+        for (QChar c : name) {
+            cyrillic = cyrillic || c.script() == QChar::Script_Cyrillic;
+            latin = latin || c.script() == QChar::Script_Latin;
+        }
+        EXPECT_FALSE(cyrillic && latin) << name.toStdString();
+        named += name.isEmpty() ? 0 : 1;
+        for (int i = 0; i < node->childCount(); ++i) {
+            pending.push_back(node->child(i));
+        }
+    }
+    EXPECT_GE(named, 20);
+}
+
+// Painted flat in the window's colour, with the border's top line running
+// through the caption, as a platform frame is drawn.
+TEST_F(WindowLayoutTest, FrameIsFlatWithItsCaptionOnTheBorder) {
+    const QImage image = window.frame1()->grab().toImage();
+    const QColor face(192, 192, 255);
+    // Right of the option buttons, and below the caption, inside the border.
+    for (QPoint point : {QPoint(image.width() - 5, image.height() / 2),
+                         QPoint(image.width() / 2, image.height() - 5)}) {
+        EXPECT_EQ(image.pixelColor(point), face) << point.x() << "," << point.y();
+    }
+    // The top line: the first row, left of the caption, that is not the face.
+    const int x = 3;
+    int line = 0;
+    while (line < image.height() && image.pixelColor(x, line) == face) {
+        ++line;
+    }
+    // The caption's ink, left of the middle, lies both above and below it.
+    bool inkAbove = false;
+    bool inkBelow = false;
+    for (int y = 0; y < image.height() / 4; ++y) {
+        for (int cx = 8; cx < image.width() / 2; ++cx) {
+            if (image.pixelColor(cx, y).lightness() < 80) {
+                inkAbove = inkAbove || y < line;
+                inkBelow = inkBelow || y > line;
+            }
+        }
+    }
+    EXPECT_TRUE(inkAbove && inkBelow) << "border line at " << line;
 }
 
 }  // namespace

@@ -27,6 +27,28 @@ TEST(WindowModelTest, StartsWithItsInitialContents) {
     EXPECT_EQ(model.StoredMean, 0.0);
 }
 
+// What the user typed is read back when needed: an append goes after it, a
+// new text replaces it.
+TEST(WindowModelTest, TextEditedInTheViewIsReadBackWhenNeeded) {
+    WindowModel model;
+    TextBox& box = model.Text1(kReportBox);
+    std::string view = "typed";
+    int reads = 0;
+    box.AttachView([&] {
+        ++reads;
+        return view;
+    });
+    box.EditedInView();
+    EXPECT_EQ(reads, 0);
+    box.Append("+");
+    EXPECT_EQ(box.Text(), "typed+");
+    view = "typed again";
+    box.EditedInView();
+    box.SetText("report");
+    EXPECT_EQ(box.Text(), "report");
+    EXPECT_EQ(reads, 1);
+}
+
 TEST(WindowModelTest, CaptionsAreExact) {
     WindowModel model;
     EXPECT_EQ(model.Option1().Caption(4), "п\x70етеглена");  // a Latin p

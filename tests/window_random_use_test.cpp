@@ -100,7 +100,8 @@ private:
         }
         QListWidgetItem* item = list->item(Pick(list->count()));
         list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+        const Qt::KeyboardModifiers modifiers = Pick(4) == 0 ? Qt::ControlModifier : Qt::NoModifier;
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
                           list->visualItemRect(item).center());
     }
 
@@ -150,6 +151,10 @@ private:
         EXPECT_EQ(window_.spis(kValuesList)->count(), values.Count());
         if (values.Selected() >= 0 || weights.Selected() >= 0) {
             EXPECT_EQ(values.Selected(), weights.Selected());
+        }
+        for (int index : {kCountList, kRangeList}) {
+            EXPECT_GE(model().Spis(index).Selected(), 0) << index;
+            EXPECT_EQ(window_.spis(index)->selectedItems().size(), 1) << index;
         }
         EXPECT_EQ(model().Text1(kIntroBox).Text(), intro_);
         if (!reportTyped_) {

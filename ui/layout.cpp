@@ -1,5 +1,6 @@
 #include "ui/layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sredna::layout {
@@ -10,11 +11,22 @@ QString WindowCaption() {
 }
 
 QFont WindowFont(double pointSize) {
-    QFont font(QString::fromUtf8(kFontFamily));
+    QStringList families;
+    for (const char* family : kFontFamilies) {
+        families.append(QString::fromUtf8(family));
+    }
+    QFont font;
+    font.setFamilies(families);
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::Serif);
     return font;
+}
+
+QPoint WindowPosition(const QSize& frame, const QRect& available) {
+    const QPoint centred(available.left() + (available.width() - frame.width()) / 2,
+                         available.top() + (available.height() - frame.height()) / 2);
+    return {std::max(centred.x(), available.left()), std::max(centred.y(), available.top())};
 }
 
 int ToPixels(int twips, double dpi) {

@@ -45,7 +45,10 @@ inline const QColor kOptionColour{128, 128, 255};
 inline const QColor kCommandColours[] = {{255, 0, 0}, {128, 128, 255}, {128, 255, 128}};
 inline const QColor kLabelColour{255, 192, 128};
 
-inline constexpr const char* kFontFamily = "Times New Roman";
+// Times New Roman, or else the first installed font with its metrics (the
+// captions are fitted to them), before any other serif, which may be wider.
+inline constexpr const char* kFontFamilies[] = {
+    "Times New Roman", "Liberation Serif", "Tinos", "Nimbus Roman", "Times", "serif"};
 inline constexpr double kWindowPointSize = 12.0;
 inline constexpr double kSmallLabelPointSize = 9.75;
 // Label1(0) and Label1(1) use the window font; the others the small one.
@@ -60,9 +63,13 @@ inline constexpr const char* kCaptionText =
 
 QString WindowCaption();
 
-// Times New Roman at the given size, normal weight; where it is missing,
-// fontconfig stands in a metric-compatible serif (Liberation Serif).
+// The window's typeface at the given size, normal weight.
 QFont WindowFont(double pointSize);
+
+// Where a window whose frame has this size opens: centred in the screen's
+// available area where it fits; where it does not, with the frame's top-left
+// corner (and so its caption) inside the area.
+QPoint WindowPosition(const QSize& frame, const QRect& available);
 
 // Twips to logical pixels at the given logical DPI (15 twips a pixel at 96).
 int ToPixels(int twips, double dpi);

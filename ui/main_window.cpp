@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "ui/flat_button.h"
+#include "ui/flat_frame.h"
 #include "ui/intro_text.h"
 #include "ui/layout.h"
 #include "ui/text_lines.h"
@@ -42,6 +43,12 @@ QString FromModel(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A screen reader spells out a word that mixes scripts letter by letter, so
+// the weighted caption's Latin "p" is read as its Cyrillic twin.
+QString AccessibleOptionName(int index, const QString& caption) {
+    return index == static_cast<int>(MeanKind::Weighted) ? QStringLiteral("претеглена") : caption;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -51,6 +58,9 @@ MainWindow::MainWindow(QWidget* parent)
       form_(std::string(introText()), SystemDecimalSeparator()),
       dpi_(LogicalDpi()) {
     setWindowTitle(layout::WindowCaption());
+    // Screen readers announce the window by its title without the address,
+    // which would mix Latin into a Cyrillic name.
+    setAccessibleName(QString::fromUtf8(layout::kCaptionText));
     setWindowIcon(QIcon(QStringLiteral(":/icons/sredna-32.png")));
     setFont(layout::WindowFont(layout::kWindowPointSize));
     PaintBackground(this, layout::kWindowColour);
@@ -71,11 +81,7 @@ MainWindow::MainWindow(QWidget* parent)
     connectControls();
     setTabOrder();
     spis_[kCountList]->setFocus();
-    centreOnScreen();
-}
-
-MainWindow::~MainWindow() {
-    form_.Model().Hub().SetChangeListener(nullptr);
+    placeOnScreen();
 }
 
 void MainWindow::buildControls() {
@@ -97,6 +103,8 @@ void MainWindow::buildControls() {
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
         box->setAccessibleName(QString::fromUtf8(textNames[static_cast<std::size_t>(i)]));
+        form_.Model().Text1(i).AttachView(
+            [box] { return text_lines::ToModel(box->toPlainText()); });
         text1_[static_cast<std::size_t>(i)] = box;
     }
     for (int i = 0; i < 6; ++i) {
@@ -123,14 +131,14 @@ void MainWindow::buildControls() {
         button->setAccessibleName(button->text());
         command1_[static_cast<std::size_t>(i)] = button;
     }
-    frame1_ = new QGroupBox(FromModel(model.Frame1()), this);
+    frame1_ = new FlatFrame(FromModel(model.Frame1()), this);
     frame1_->setGeometry(layout::ToPixels(layout::kFrame1, dpi_));
     PaintBackground(frame1_, layout::kWindowColour);
     for (int i = 0; i < kMeanKindCount; ++i) {
         auto* option = new QRadioButton(FromModel(model.Option1().Caption(i)), frame1_);
         option->setGeometry(layout::ToPixels(layout::Option1(i), dpi_));
         PaintBackground(option, layout::kOptionColour);
-        option->setAccessibleName(option->text());
+        option->setAccessibleName(AccessibleOptionName(i, option->text()));
         option1_[static_cast<std::size_t>(i)] = option;
     }
     // The title label lies under the report box's top edge.
@@ -143,16 +151,18 @@ void MainWindow::connectControls() {
         connect(list, &QListWidget::itemSelectionChanged, this, [this, i, list] {
             const QList<QListWidgetItem*> selected = list->selectedItems();
             const int row = selected.isEmpty() ? -1 : list->row(selected.first());
-            handle([this, i, row] { form_.Model().Spis(i).SetSelected(row); });
+            handle([this, i, row] {
+                form_.Model().Spis(i).SetSelected(row);
+                // The model may keep its selection: show the one it holds.
+                listSelections_.set(static_cast<std::size_t>(i));
+            });
         });
     }
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
         QPlainTextEdit* box = text1_[static_cast<std::size_t>(i)];
-        connect(box, &QPlainTextEdit::textChanged, this, [this, i, box] {
-            handle([this, i, box] {
-                form_.Model().Text1(i).SetText(text_lines::ToModel(box->toPlainText()));
-            });
-        });
+        // The model reads an edited text back only when it needs it.
+        connect(box, &QPlainTextEdit::textChanged, this,
+                [this, i] { handle([this, i] { form_.Model().Text1(i).EditedInView(); }); });
     }
     for (int i = 0; i < kMeanKindCount; ++i) {
         connect(option1_[static_cast<std::size_t>(i)], &QRadioButton::toggled, this,
@@ -179,9 +189,9 @@ void MainWindow::setTabOrder() {
     }
 }
 
-void MainWindow::centreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
+void MainWindow::placeOnScreen() {
+    if (const QScreen* where = screen()) {
+        move(layout::WindowPosition(frameGeometry().size(), where->availableGeometry()));
     }
 }
 

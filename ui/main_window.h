@@ -24,7 +24,6 @@ class MainWindow : public QWidget {
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
-    ~MainWindow() override;
 
     const Form& form() const { return form_; }
     Form& form() { return form_; }
@@ -41,7 +40,7 @@ private:
     void buildControls();
     void connectControls();
     void setTabOrder();
-    void centreOnScreen();
+    void placeOnScreen();
 
     // Runs one user action against the model, then shows what changed.
     template <typename Action>
