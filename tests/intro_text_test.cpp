@@ -24,8 +24,9 @@ std::vector<std::string_view> splitLines(std::string_view text) {
         lines.push_back(text.substr(start, pos - start));
         start = pos + 2;
     }
-    if (start != text.size())
+    if (start != text.size()) {
         lines.push_back(text.substr(start));  // unterminated tail: a defect
+    }
     return lines;
 }
 
@@ -55,18 +56,22 @@ std::optional<std::u32string> decodeUtf8(std::string_view s) {
         } else {
             return std::nullopt;
         }
-        if (s.size() - i <= extra)
+        if (s.size() - i <= extra) {
             return std::nullopt;
+        }
         for (std::size_t k = 1; k <= extra; ++k) {
             const auto b = static_cast<unsigned char>(s[i + k]);
-            if ((b & 0xC0) != 0x80)
+            if ((b & 0xC0) != 0x80) {
                 return std::nullopt;
+            }
             cp = (cp << 6) | (b & 0x3F);
         }
-        if (extra > 0 && cp < min)
+        if (extra > 0 && cp < min) {
             return std::nullopt;
-        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        }
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
             return std::nullopt;
+        }
         out.push_back(cp);
         i += extra + 1;
     }
@@ -125,8 +130,9 @@ TEST(IntroText, QuotedLinesAreExact) {
     };
     const auto lines = introLines();
     ASSERT_EQ(lines.size(), kLineCount);
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(lines[c.line - 1], c.text) << "line " << c.line;
+    }
 }
 
 TEST(IntroText, EmptyLinesAreExactlyTheSeparators) {
@@ -224,8 +230,9 @@ TEST(IntroTextHelpers, SplitAndDecodeRejectWhatTheyShould) {
         {"surrogate", "\xED\xA0\x80"},
         {"invalid lead byte", "\xFF"},
     };
-    for (const Bad& b : bad)
+    for (const Bad& b : bad) {
         EXPECT_FALSE(decodeUtf8(b.bytes).has_value()) << b.name;
+    }
 
     const auto ok = decodeUtf8("Aя\u2026");
     ASSERT_TRUE(ok.has_value());

@@ -41,6 +41,7 @@ TEST(ItemStoreTest, AgreesWithAVectorAcrossBlockBoundaries) {
 
 TEST(ItemStoreTest, UpperBoundFindsTheFirstGreaterInAnyBlock) {
     std::vector<std::string> sorted;
+    sorted.reserve(2000);
     for (int i = 0; i < 2000; ++i) {
         sorted.push_back(std::string(4 - std::to_string(i / 3).size(), ' ') +
                          std::to_string(i / 3));

@@ -40,8 +40,13 @@ TEST(MeanPropertiesTest, AgreeWithDirectComputationAndTheirOrder) {
     std::mt19937 engine(12345);
     for (int round = 0; round < 300; ++round) {
         Sample s = Draw(engine);
-        const double n = static_cast<double>(s.v.size());
-        double sum = 0, squares = 0, reciprocals = 0, logs = 0, weighted = 0, weightTotal = 0;
+        const auto n = static_cast<double>(s.v.size());
+        double sum = 0;
+        double squares = 0;
+        double reciprocals = 0;
+        double logs = 0;
+        double weighted = 0;
+        double weightTotal = 0;
         for (std::size_t i = 0; i < s.v.size(); ++i) {
             sum += s.v[i];
             squares += s.v[i] * s.v[i];

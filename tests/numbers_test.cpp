@@ -102,7 +102,7 @@ TEST(GeneralNumberTextTest, RoundTripsThroughValAt15Digits) {
     std::uniform_int_distribution<std::uint64_t> bits;
     int checked = 0;
     while (checked < 20000) {
-        double value = std::bit_cast<double>(bits(engine));
+        auto value = std::bit_cast<double>(bits(engine));
         if (!std::isfinite(value)) {
             continue;
         }
