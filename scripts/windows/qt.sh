@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds Debian's own Qt (qtbase, the version of the host tools) for 64-bit
+# Windows, once, and prints the prefix it is cached at.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+toolchain="$here/../../cmake/mingw-w64-x86_64.cmake"
+source "$here/cache.sh"
+
+# The target Qt must match the host tools (moc, rcc, uic) of qt6-base-dev.
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+options=(
+    -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32-
+    -release -shared -nomake tests -nomake examples
+    # Only Core, Gui, Widgets, Test and the platform plugins are needed.
+    -no-opengl -no-feature-vulkan -no-feature-direct2d -no-dbus -no-icu
+    -no-feature-sql -no-feature-network -no-feature-printsupport
+    -no-feature-concurrent -no-feature-xml -no-feature-zstd -no-feature-jpeg
+    -no-fontconfig
+    # The source package strips wintab.h, and without Direct2D this Qt does
+    # not build the DirectWrite 3 font database its plugin would link.
+    -no-feature-tabletevent -no-feature-directwrite3
+    # Bundled libraries; freetype also gives the offscreen plugin for tests.
+    -qt-freetype -qt-harfbuzz -qt-pcre -qt-zlib -qt-libpng -qt-doubleconversion
+)
+key=$( { echo "$version"; printf '%s\n' "${options[@]}"; cat "$toolchain"; } | cache_key)
+
+build_qt() {
+    local prefix=$1 work=$2 source
+    echo "Building Qt $version for Windows (about 20 minutes on 2 cores)" >&2
+    (cd "$work" && apt-get source -qq "qt6-base=$version")
+    source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+    mkdir "$work/build"
+    cd "$work/build"
+    "$source/configure" "${options[@]}" -qt-host-path /usr -prefix "$prefix" -- \
+        -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
+    cmake --build . --parallel "$(nproc)"
+    DESTDIR="$work/stage" cmake --install .
+}
+
+cached_build "qt-${version%%+*}-win64-$key" build_qt
