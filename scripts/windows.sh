@@ -31,7 +31,7 @@ step() {
 
 install_packages() {
     scripts/ensure-packages.sh g++-mingw-w64-x86-64-posix mingw-w64-tools googletest \
-        dpkg-dev nsis wine64 xvfb x11-utils xdotool unzip locales
+        dpkg-dev nsis wine64 xvfb x11-utils xdotool unzip locales fontconfig
     scripts/windows/apt-source.sh qt6-base
     # Wine takes a program's regional settings from LANG, through the C
     # library's locales: the tests run in Bulgarian too.
@@ -102,7 +102,8 @@ package() {
 }
 
 step "install the packages that are missing" packages install_packages
-step "build Qt and GoogleTest for Windows (cached)" libraries build_libraries
+step "build Qt and GoogleTest for Windows (the first time about 20 minutes)" libraries \
+    build_libraries
 step "configure the cross build" configure configure
 step "cross-build the program and its tests" build cmake --build "$build"
 step "make a Wine prefix" wine wine_start "$build/wine"
