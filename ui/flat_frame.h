@@ -13,11 +13,12 @@ class FlatFrame : public QGroupBox {
 public:
     FlatFrame(const QString& title, QWidget* parent);
 
-    // The height at which the top border line runs.
-    int borderTop() const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The height at which the top border line runs.
+    int borderTop() const;
 };
 
 }  // namespace sredna
