@@ -11,6 +11,12 @@ cache_key() {
     sha256sum | cut -c1-12
 }
 
+# The text of the build commands themselves, for the key: editing a builder
+# must not reuse what the old one built.
+cache_recipe() {
+    cat "${BASH_SOURCE[0]}" "$@"
+}
+
 # cached_build ENTRY BUILDER: prints the prefix $cache_root/ENTRY, first
 # running "BUILDER PREFIX WORK" when the entry is missing. BUILDER works in
 # the empty folder WORK and installs with DESTDIR=WORK/stage into PREFIX.
@@ -21,13 +27,24 @@ cached_build() {
         # Folders left by builds that were killed outright.
         find "$cache_root" -maxdepth 1 -name 'building-*' -mmin +240 -exec rm -rf {} +
         work=$(mktemp -d "$cache_root/building-XXXXXX")
-        if ! "$builder" "$prefix" "$work" >"$work/build.log" 2>&1; then
+        # Not under "if": there bash ignores set -e in the builder, and a
+        # failed command would go unnoticed until the last one.
+        local status=0
+        set +e
+        (set -e; "$builder" "$prefix" "$work") >"$work/build.log" 2>&1
+        status=$?
+        set -e
+        if [ "$status" -ne 0 ]; then
             tail -n 40 "$work/build.log" >&2
             rm -rf "$work"
             return 1
         fi
-        # The same file system as the cache: the rename is atomic.
-        mv "$work/stage$prefix" "$prefix"
+        # The same file system as the cache: the rename is atomic. -T never
+        # moves into a folder that a build running beside this one put there
+        # first; that one is as good as ours, so ours goes.
+        if ! mv -T "$work/stage$prefix" "$prefix" 2>/dev/null; then
+            [ -d "$prefix" ] || { echo "cannot put $prefix in place" >&2; rm -rf "$work"; return 1; }
+        fi
         rm -rf "$work"
     fi
     echo "$prefix"

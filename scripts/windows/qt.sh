@@ -7,7 +7,9 @@ toolchain="$here/../../cmake/mingw-w64-x86_64.cmake"
 source "$here/cache.sh"
 
 # The target Qt must match the host tools (moc, rcc, uic) of qt6-base-dev.
-version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+# Its source is asked for by the source version, which a binary-only rebuild
+# of the package leaves behind the binary one.
+version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 options=(
     -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32-
     -release -shared -nomake tests -nomake examples
@@ -22,7 +24,7 @@ options=(
     # Bundled libraries; freetype also gives the offscreen plugin for tests.
     -qt-freetype -qt-harfbuzz -qt-pcre -qt-zlib -qt-libpng -qt-doubleconversion
 )
-key=$( { echo "$version"; printf '%s\n' "${options[@]}"; cat "$toolchain"; } | cache_key)
+key=$( { echo "$version"; printf '%s\n' "${options[@]}"; cache_recipe "$0" "$toolchain"; } | cache_key)
 
 build_qt() {
     local prefix=$1 work=$2 source
@@ -36,6 +38,16 @@ build_qt() {
         -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
     cmake --build . --parallel "$(nproc)"
     DESTDIR="$work/stage" cmake --install .
+    # The licence texts of Qt and of the third-party code built into it, as
+    # the source has them, and how it was configured, for the packages that
+    # ship these libraries.
+    local notices="$work/stage$prefix/share/licenses/qt6-base"
+    mkdir -p "$notices"
+    (cd "$source" && find LICENSES src \( -name qt_attribution.json -o -iname 'LICENSE*' \
+        -o -iname 'COPYING*' -o -iname 'LICENCE*' \) -type f -print0 |
+        xargs -0 cp --parents -t "$notices")
+    echo "$version" >"$notices/debian-source-version"
+    printf '%s\n' "${options[@]}" >"$notices/configure-options"
 }
 
 cached_build "qt-${version%%+*}-win64-$key" build_qt
