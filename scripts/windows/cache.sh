@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that build libraries for the Windows target. Each
 # library is built once and cached outside the source tree, under a name
 # keyed by everything that went into it. An entry is built in a temporary
