@@ -24,8 +24,7 @@ std::optional<double> RunBranch(MeanKind kind, WindowModel& model, Report& repor
         case MeanKind::Weighted:
             return branches::Weighted(values, model.Spis(kWeightsList), report);
         case MeanKind::Median:
-            // Sorts the item texts: numeric order for the unsigned whole
-            // numbers the random command and the initial list hold.
+            // Sorts plain whole numbers as texts, any other values by number.
             return branches::Median(values, model.Spis(kMedianList), report);
     }
     return std::nullopt;
@@ -71,7 +70,7 @@ void ShowDeviations(WindowModel& model, char decimalSeparator) {
         return;
     }
     auto deviation = [&](int p) {
-        return Checked(std::abs(Val(values.Item(p)) - model.StoredMean));
+        return Checked(std::abs(ItemValue(values.Item(p)) - model.StoredMean));
     };
     double minDeviation = deviation(0);
     double maxDeviation = minDeviation;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/data_entry.h"
 #include "core/random_sequence.h"
 #include "core/window_model.h"
 
@@ -20,6 +21,8 @@ public:
     WindowModel& Model() { return model_; }
     const WindowModel& Model() const { return model_; }
     RandomSequence& Random() { return random_; }
+    // The pupil's own values and weights: typed, pasted, changed, deleted.
+    DataEntry& Entry() { return entry_; }
 
     // Seeds the sequence and selects the first count, bound and kind.
     void Form_Load();
@@ -35,6 +38,7 @@ private:
     WindowModel model_;
     RandomSequence random_;
     char separator_;
+    DataEntry entry_;
 };
 
 }  // namespace sredna

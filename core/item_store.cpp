@@ -41,6 +41,11 @@ void ItemStore::Insert(int position, std::string text) {
     }
 }
 
+void ItemStore::Replace(int position, std::string text) {
+    auto [block, offset] = Locate(position);
+    blocks_[block][offset] = std::move(text);
+}
+
 void ItemStore::Erase(int position) {
     auto [block, offset] = Locate(position);
     auto& items = blocks_[block];

@@ -17,13 +17,15 @@ public:
     int Size() const { return size_; }
     const std::string& At(int position) const;
     void Insert(int position, std::string text);
+    void Replace(int position, std::string text);
     void Erase(int position);
     void Clear();
     std::vector<std::string> ToVector() const;
 
-    // The first position whose text compares greater than text under less.
-    template <typename Less>
-    int UpperBound(const std::string& text, Less less) const;
+    // The first position whose text compares greater than key under less,
+    // less(key, text), in a store already in that order.
+    template <typename Key, typename Less>
+    int UpperBound(const Key& key, Less less) const;
 
 private:
     static constexpr std::size_t kBlockSize = 256;
@@ -35,28 +37,40 @@ private:
     int size_ = 0;
 };
 
-template <typename Less>
-int ItemStore::UpperBound(const std::string& text, Less less) const {
-    int before = 0;
-    for (const auto& block : blocks_) {
-        // Skip whole blocks whose last text is not greater.
-        if (!less(text, block.back())) {
-            before += static_cast<int>(block.size());
-            continue;
+template <typename Key, typename Less>
+int ItemStore::UpperBound(const Key& key, Less less) const {
+    // The blocks' last texts are in order as well: a binary search finds the
+    // block first, so a comparison that must read a number from each text
+    // stays cheap in a long list.
+    std::size_t low = 0;
+    std::size_t high = blocks_.size();
+    while (low < high) {
+        const std::size_t mid = (low + high) / 2;
+        if (less(key, blocks_[mid].back())) {
+            high = mid;
+        } else {
+            low = mid + 1;
         }
-        std::size_t low = 0;
-        std::size_t high = block.size();
-        while (low < high) {
-            std::size_t mid = (low + high) / 2;
-            if (less(text, block[mid])) {
-                high = mid;
-            } else {
-                low = mid + 1;
-            }
-        }
-        return before + static_cast<int>(low);
     }
-    return before;
+    if (low == blocks_.size()) {
+        return size_;
+    }
+    int before = 0;
+    for (std::size_t b = 0; b < low; ++b) {
+        before += static_cast<int>(blocks_[b].size());
+    }
+    const auto& block = blocks_[low];
+    std::size_t first = 0;
+    std::size_t last = block.size();
+    while (first < last) {
+        const std::size_t mid = (first + last) / 2;
+        if (less(key, block[mid])) {
+            last = mid;
+        } else {
+            first = mid + 1;
+        }
+    }
+    return before + static_cast<int>(first);
 }
 
 }  // namespace sredna

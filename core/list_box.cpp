@@ -1,6 +1,7 @@
 #include "core/list_box.h"
 
 #include "core/arithmetic_fault.h"
+#include "core/numbers.h"
 
 namespace sredna {
 
@@ -30,7 +31,15 @@ void ListBox::AddItem(std::string text) {
     if (Count() >= kMaxItems) {
         throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
     }
-    const int position = style_.sorted ? items_.UpperBound(text, TextLess) : Count();
+    int position = Count();
+    if (style_.sorted && order_ == SortOrder::Text) {
+        position = items_.UpperBound(text, TextLess);
+    } else if (style_.sorted) {
+        // The new text is read once, the items it passes once each.
+        position = items_.UpperBound(ItemValue(text), [](double key, const std::string& item) {
+            return key < ItemValue(item);
+        });
+    }
     items_.Insert(position, std::move(text));
     hub_.Notify(ChangeKind::ListItems, index_);
     // The selection stays on its item when an insertion lands before it.
@@ -38,6 +47,18 @@ void ListBox::AddItem(std::string text) {
         ++selected_;
         hub_.Notify(ChangeKind::ListSelection, index_);
     }
+}
+
+void ListBox::SetItem(int position, std::string text) {
+    if (style_.sorted || position < 0 || position >= Count()) {
+        return;
+    }
+    items_.Replace(position, std::move(text));
+    hub_.Notify(ChangeKind::ListItems, index_);
+}
+
+bool ListBox::Precedes(std::string_view a, std::string_view b) const {
+    return order_ == SortOrder::Text ? TextLess(a, b) : ItemValue(a) < ItemValue(b);
 }
 
 void ListBox::RemoveItem(int position) {

@@ -9,6 +9,10 @@
 
 namespace sredna {
 
+// The order of a sorted list: by character code, or by the number each text
+// reads as (ItemValue).
+enum class SortOrder { Text, Numeric };
+
 // How a list box behaves, beyond holding its items.
 struct ListStyle {
     bool visible = true;
@@ -44,6 +48,9 @@ public:
     // Appends, or in a sorted list inserts before the first greater item.
     // Throws ArithmeticFault when the list already holds kMaxItems.
     void AddItem(std::string text);
+    // Replaces the text at a position of an unsorted list; a position
+    // outside the list is ignored.
+    void SetItem(int position, std::string text);
     // Later items move up; a position outside the list is ignored.
     void RemoveItem(int position);
     void Clear();
@@ -51,6 +58,13 @@ public:
     bool Visible() const { return style_.visible; }
     void SetVisible(bool visible);
     bool Sorted() const { return style_.sorted; }
+
+    // The order of later insertions into a sorted list; Text at first. A
+    // numeric insertion throws ArithmeticFault for a text beyond a double.
+    void SetSortOrder(SortOrder order) { order_ = order; }
+    SortOrder Order() const { return order_; }
+    // Whether a comes before b in the list's order.
+    bool Precedes(std::string_view a, std::string_view b) const;
 
     // The text order of sorted lists: by character code, so a space sorts
     // before the digits and equal-width digit texts sort numerically.
@@ -62,6 +76,7 @@ private:
     ItemStore items_;
     int selected_ = -1;
     ListStyle style_;
+    SortOrder order_ = SortOrder::Text;
 };
 
 }  // namespace sredna

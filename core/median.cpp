@@ -6,10 +6,22 @@
 
 namespace sredna::branches {
 
+namespace {
+
+// Digits alone, without a leading zero: what random samples and the initial
+// list hold. Padded to one width, such texts sort as texts in numeric order,
+// and two are equal exactly when their numbers are.
+bool IsPlainWholeNumber(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
+           (text[0] != '0' || text.size() == 1);
+}
+
+}  // namespace
+
 // The median of the distinct values. The texts are padded with spaces to one
-// width and sorted as texts, and repeats are found by comparing texts. That
-// order is numeric order only for whole numbers written without sign, point
-// or leading zeros; for other texts the report follows the text order.
+// width and go into the sorted work list. Plain whole numbers are sorted and
+// compared as texts, as they always have been; any other values ("-1",
+// "2,5") by the numbers they read as, since their text order is not numeric.
 std::optional<double> Median(const ListBox& values, ListBox& workList, Report& report) {
     report.Start("Изчислявам медиана на въведените данни:");
     report.Append("Данните се подреждат във възходящ ред.", kCrLf);
@@ -24,7 +36,22 @@ std::optional<double> Median(const ListBox& values, ListBox& workList, Report& r
         throw ArithmeticFault(ArithmeticFault::Kind::Overflow);  // a 16-bit width
     }
 
+    bool plain = true;
+    for (int p = 0; p <= last && plain; ++p) {
+        plain = IsPlainWholeNumber(values.Item(p));
+    }
+    if (!plain) {
+        // A value beyond a double faults here, before the work list changes.
+        for (int p = 0; p <= last; ++p) {
+            static_cast<void>(ItemValue(values.Item(p)));
+        }
+    }
+    auto same = [plain](const std::string& a, const std::string& b) {
+        return plain ? a == b : ItemValue(a) == ItemValue(b);
+    };
+
     workList.Clear();
+    workList.SetSortOrder(plain ? SortOrder::Text : SortOrder::Numeric);
     for (int p = 0; p <= last; ++p) {
         const std::string& item = values.Item(p);
         workList.AddItem(std::string(width - item.size(), ' ') + item);
@@ -34,7 +61,7 @@ std::optional<double> Median(const ListBox& values, ListBox& workList, Report& r
     // repeats go.
     int i = 0;
     while (i < workList.Count() - 1) {
-        if (workList.Item(i + 1) == workList.Item(i)) {
+        if (same(workList.Item(i + 1), workList.Item(i))) {
             workList.RemoveItem(i + 1);
         } else {
             ++i;
@@ -48,12 +75,12 @@ std::optional<double> Median(const ListBox& values, ListBox& workList, Report& r
         const int h = m / 2;
         report.Append("При четен брой елементи медиана е полусума на елементи с номера ", h, " и ",
                       h + 1, kCrLf);
-        median = 0.5 * Val(workList.Item(h - 1)) + 0.5 * Val(workList.Item(h));
+        median = 0.5 * ItemValue(workList.Item(h - 1)) + 0.5 * ItemValue(workList.Item(h));
     } else {
         const int h = (m + 1) / 2;
         report.Append("При нечетен брой елементи медиана е елемент номер ", h, " със стойност ",
                       workList.Item(h - 1), kCrLf);
-        median = Val(workList.Item(h - 1));
+        median = ItemValue(workList.Item(h - 1));
     }
     report.Append("медиана = ", median, kCrLf);
     return std::nullopt;

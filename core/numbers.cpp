@@ -61,7 +61,8 @@ long ScanExponent(std::string_view s, std::size_t i, Scanned& scanned) {
     return exponent;
 }
 
-Scanned Scan(std::string_view s) {
+// separators: the decimal separators accepted, "." alone for Val.
+Scanned Scan(std::string_view s, std::string_view separators) {
     Scanned scanned;
     std::size_t i = 0;
     while (i < s.size() && IsBlank(s[i])) {
@@ -74,7 +75,7 @@ Scanned Scan(std::string_view s) {
     std::string whole;
     std::string fraction;
     i = ScanDigits(s, i, whole);
-    if (i < s.size() && s[i] == '.') {
+    if (i < s.size() && separators.find(s[i]) != std::string_view::npos) {
         i = ScanDigits(s, i + 1, fraction);
     }
     if (whole.empty() && fraction.empty()) {
@@ -163,10 +164,8 @@ std::string SignificantText(Real value, int digits, char separator) {
     return Compose(std::string_view(buffer.data(), result.ptr), digits, separator);
 }
 
-}  // namespace
-
-double Val(std::string_view text) {
-    Scanned scanned = Scan(text);
+double ReadLeading(std::string_view text, std::string_view separators) {
+    Scanned scanned = Scan(text, separators);
     if (scanned.text.empty()) {
         return 0.0;
     }
@@ -181,6 +180,16 @@ double Val(std::string_view text) {
         throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
     }
     return Checked(value);
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+    return ReadLeading(text, ".");
+}
+
+double ItemValue(std::string_view text) {
+    return ReadLeading(text, ".,");
 }
 
 std::string GeneralNumberText(double value, char decimalSeparator) {

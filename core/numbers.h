@@ -15,6 +15,12 @@ namespace sredna {
 // without a leading number gives 0. Throws ArithmeticFault beyond a double.
 double Val(std::string_view text);
 
+// Reads a list item as every calculation does: Val, except that "," serves
+// as the decimal separator as well as ".", so an item written with the
+// user's separator ("2,5", "1,5E-15") reads as the value it shows. For texts
+// without a separator it gives exactly what Val gives.
+double ItemValue(std::string_view text);
+
 // 15 significant digits, no trailing zeros, no grouping; exponent form
 // ("1.4210854715202E-14") exactly where %.15G would use it.
 std::string GeneralNumberText(double value, char decimalSeparator);

@@ -1,18 +1,13 @@
 #include "core/option_group.h"
 
-namespace sredna {
+#include "core/window_texts.h"
 
-namespace {
-// "пpетеглена" is written with a Latin "p" as its second letter, as it
-// always has been in this program.
-const std::array<std::string, kMeanKindCount> kCaptions = {
-    "аритметична", "квадратична", "хармонична", "геометрична", "пpетеглена", "медиана"};
-}  // namespace
+namespace sredna {
 
 OptionGroup::OptionGroup(const EventHub& hub) : hub_(hub) {}
 
-const std::string& OptionGroup::Caption(int index) const {
-    return kCaptions.at(static_cast<std::size_t>(index));
+std::string_view OptionGroup::Caption(int index) const {
+    return texts::kOptionCaptions.at(static_cast<std::size_t>(index));
 }
 
 void OptionGroup::Select(int index) {

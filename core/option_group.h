@@ -2,7 +2,7 @@
 
 #include <array>
 #include <optional>
-#include <string>
+#include <string_view>
 
 #include "core/model_events.h"
 
@@ -25,7 +25,7 @@ class OptionGroup {
 public:
     explicit OptionGroup(const EventHub& hub);
 
-    const std::string& Caption(int index) const;
+    std::string_view Caption(int index) const;
     bool Value(int index) const { return selected_ == index; }
     // Selecting clears the others and raises the click event of the newly
     // selected button; selecting the selected one again changes nothing.

@@ -110,7 +110,7 @@ std::optional<double> Run(const RunningMean& kind, const ListBox& values, Report
     double sum = 0;
     for (int p = 0; p < count; ++p) {
         report.Append(kind.runningLabel, sum);
-        double v = Val(values.Item(p));
+        double v = ItemValue(values.Item(p));
         if (kind.refusesZero && v == 0) {
             report.Append(kZeroRefusal, kCrLf);
             return std::nullopt;

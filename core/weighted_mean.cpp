@@ -16,8 +16,8 @@ std::optional<double> Weighted(const ListBox& values, const ListBox& weights, Re
         if (p >= weights.Count()) {
             throw ArithmeticFault(ArithmeticFault::Kind::MissingWeight);
         }
-        double v = Val(values.Item(p));
-        double w = Val(weights.Item(p));
+        double v = ItemValue(values.Item(p));
+        double w = ItemValue(weights.Item(p));
         report.Append("към натрупаната сума ", sum);
         sum = Checked(sum + Checked(v * w));
         report.Append(" добавям стойност ", v, " * ", w, " - брой елементи ", kCrLf);

@@ -2,12 +2,15 @@
 
 #include <stdexcept>
 
+#include "core/window_texts.h"
+
 namespace sredna {
 
 namespace {
 
-const std::array<std::string, WindowModel::kCommandCount> kCommandCaptions = {"Чисти", "Случайни",
-                                                                              "Изчисли"};
+std::string Caption(int label) {
+    return std::string(texts::kLabelCaptions.at(static_cast<std::size_t>(label)));
+}
 
 std::vector<std::string> Repeated(const char* text, int times) {
     std::vector<std::string> items(static_cast<std::size_t>(times), text);
@@ -26,21 +29,28 @@ WindowModel::WindowModel(std::string introText)
              ListBox(kMedianList, hub_, {}, {.visible = false, .sorted = true})},
       texts_{TextBox(kIntroBox, hub_, std::move(introText)), TextBox(kReportBox, hub_)},
       options_(hub_),
-      label1_{Label(0, hub_, "Математика - средна стойност"),
-              Label(1, hub_, "Брой ел."),
-              Label(2, hub_, "Стойности"),
-              Label(3, hub_, "медиана", /*visible=*/false),
+      label1_{Label(0, hub_, Caption(0)),
+              Label(1, hub_, Caption(1)),
+              Label(2, hub_, Caption(2)),
+              Label(3, hub_, Caption(3), /*visible=*/false),
               std::nullopt,
-              Label(5, hub_, "Интервал")},
-      etiket4_(4, hub_, "т", /*visible=*/false) {}
+              Label(5, hub_, Caption(5))},
+      etiket4_(4, hub_, Caption(4), /*visible=*/false) {}
 
-const std::string& WindowModel::Command1(int index) const {
-    return kCommandCaptions.at(static_cast<std::size_t>(index));
+std::string_view WindowModel::Command1(int index) const {
+    return texts::kCommandCaptions.at(static_cast<std::size_t>(index));
 }
 
-const std::string& WindowModel::Frame1() const {
-    static const std::string kFrameCaption = "Средна стойност";
-    return kFrameCaption;
+std::string_view WindowModel::Frame1() const {
+    return texts::kFrameCaption;
+}
+
+Label& WindowModel::LabelAt(int index) {
+    return index == 4 ? Etiket(4) : Label1(index);
+}
+
+const Label& WindowModel::LabelAt(int index) const {
+    return index == 4 ? Etiket(4) : Label1(index);
 }
 
 Label& WindowModel::Label1(int index) {

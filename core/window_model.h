@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/list_box.h"
 #include "core/model_events.h"
@@ -40,8 +41,8 @@ public:
     const TextBox& Text1(int index) const { return texts_.at(static_cast<std::size_t>(index)); }
     OptionGroup& Option1() { return options_; }
     const OptionGroup& Option1() const { return options_; }
-    const std::string& Command1(int index) const;
-    const std::string& Frame1() const;
+    std::string_view Command1(int index) const;
+    std::string_view Frame1() const;
 
     // Label1 has the elements 0, 1, 2, 3 and 5; Etiket only the element 4.
     static bool HasLabel1(int index) { return index >= 0 && index <= 5 && index != 4; }
@@ -49,6 +50,10 @@ public:
     const Label& Label1(int index) const;
     Label& Etiket(int index);
     const Label& Etiket(int index) const;
+    // Any label by its index: Label1(index), or Etiket(4) for 4.
+    Label& LabelAt(int index);
+    const Label& LabelAt(int index) const;
+    static constexpr int kLabelCount = 6;
 
     double StoredMean = 0.0;
 
