@@ -3,11 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/window_texts.h"
+
 namespace sredna::layout {
 
 QString WindowCaption() {
-    return QString::fromUtf8(kPublisherAddress) + QStringLiteral("   ") +
-           QString::fromUtf8(kCaptionText);
+    const std::string_view address = texts::kPublisherAddress;
+    const std::string_view title = texts::kCaptionText;
+    return QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())) +
+           QStringLiteral("   ") +
+           QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
 }
 
 QFont WindowFont(double pointSize) {

@@ -56,11 +56,7 @@ inline constexpr bool UsesSmallFont(int labelIndex) {
     return labelIndex >= 2;
 }
 
-// There is no publisher site yet; the caption starts with this address.
-inline constexpr const char* kPublisherAddress = "www.example.org";
-inline constexpr const char* kCaptionText =
-    "Средна аритметична, геометрична, квадратична , хармонична";
-
+// The publisher's address, three spaces and the title (core/window_texts.h).
 QString WindowCaption();
 
 // The window's typeface at the given size, normal weight.

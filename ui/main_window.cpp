@@ -1,14 +1,26 @@
 #include "ui/main_window.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+#include "core/window_texts.h"
 
 #include "ui/flat_button.h"
 #include "ui/flat_frame.h"
@@ -39,15 +51,38 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QString FromModel(const std::string& text) {
-    return QString::fromStdString(text);
+QString FromModel(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A screen reader spells out a word that mixes scripts letter by letter, so
-// the weighted caption's Latin "p" is read as its Cyrillic twin.
 QString AccessibleOptionName(int index, const QString& caption) {
-    return index == static_cast<int>(MeanKind::Weighted) ? QStringLiteral("претеглена") : caption;
+    return index == static_cast<int>(MeanKind::Weighted) ? FromModel(texts::kWeightedAccessibleName)
+                                                         : caption;
 }
+
+constexpr Qt::ItemFlags kEditableItem =
+    Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
+
+// Hands what the user typed in an item's editor to the model instead of
+// writing it into the widget: the item keeps showing the model's text until
+// the model has taken the new one.
+class EntryDelegate : public QStyledItemDelegate {
+public:
+    using Commit = std::function<void(int row, const QString& text)>;
+
+    EntryDelegate(Commit commit, QObject* parent)
+        : QStyledItemDelegate(parent), commit_(std::move(commit)) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel* /*model*/,
+                      const QModelIndex& index) const override {
+        if (const auto* line = qobject_cast<QLineEdit*>(editor)) {
+            commit_(index.row(), line->text());
+        }
+    }
+
+private:
+    Commit commit_;
+};
 
 }  // namespace
 
@@ -60,7 +95,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle(layout::WindowCaption());
     // Screen readers announce the window by its title without the address,
     // which would mix Latin into a Cyrillic name.
-    setAccessibleName(QString::fromUtf8(layout::kCaptionText));
+    setAccessibleName(FromModel(texts::kCaptionText));
     setWindowIcon(QIcon(QStringLiteral(":/icons/sredna-32.png")));
     setFont(layout::WindowFont(layout::kWindowPointSize));
     PaintBackground(this, layout::kWindowColour);
@@ -94,7 +129,6 @@ void MainWindow::buildControls() {
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         spis_[static_cast<std::size_t>(i)] = list;
     }
-    const std::array<const char*, WindowModel::kTextCount> textNames = {"Въведение", "Резултат"};
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
         auto* box = new QPlainTextEdit(this);
         box->setGeometry(layout::ToPixels(layout::kText1[i], dpi_));
@@ -102,14 +136,13 @@ void MainWindow::buildControls() {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
-        box->setAccessibleName(QString::fromUtf8(textNames[static_cast<std::size_t>(i)]));
+        box->setAccessibleName(FromModel(texts::kTextBoxNames.at(static_cast<std::size_t>(i))));
         form_.Model().Text1(i).AttachView(
             [box] { return text_lines::ToModel(box->toPlainText()); });
         text1_[static_cast<std::size_t>(i)] = box;
     }
-    for (int i = 0; i < 6; ++i) {
-        const Label& source = i == 4 ? model.Etiket(4) : model.Label1(i);
-        auto* header = new QLabel(FromModel(source.Caption()), this);
+    for (int i = 0; i < WindowModel::kLabelCount; ++i) {
+        auto* header = new QLabel(FromModel(model.LabelAt(i).Caption()), this);
         header->setGeometry(layout::ToPixels(layout::kLabels[i], dpi_));
         header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         PaintBackground(header, layout::kLabelColour);
@@ -143,6 +176,155 @@ void MainWindow::buildControls() {
     }
     // The title label lies under the report box's top edge.
     labels_[0]->lower();
+    buildEntryControls(kValuesList);
+    buildEntryControls(kWeightsList);
+}
+
+void MainWindow::buildEntryControls(int index) {
+    QListWidget* list = spis_[static_cast<std::size_t>(index)];
+    const std::size_t at = index == kValuesList ? 0 : 1;
+    const QString help = FromModel(index == kValuesList ? texts::kValuesHelp : texts::kWeightsHelp);
+    list->setToolTip(help);
+    list->setAccessibleDescription(help);
+    // F2 goes through its action, so that it edits only a selected item.
+    list->setEditTriggers(QAbstractItemView::DoubleClicked);
+    auto* delegate = new EntryDelegate(
+        [this, index](int row, const QString& text) { commitEdit(index, row, text); }, list);
+    list->setItemDelegate(delegate);
+    // After the view's own slot, which closes the editor first.
+    connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this] { editorClosed(); });
+
+    struct Entry {
+        std::string_view text;
+        QKeySequence keys;
+        EntryAction action;
+    };
+    const std::array<Entry, kEntryActionCount> entries = {
+        Entry{texts::kAddValue, QKeySequence(Qt::Key_Insert), kAddAction},
+        Entry{texts::kEdit, QKeySequence(Qt::Key_F2), kEditAction},
+        Entry{texts::kDelete, QKeySequence(QKeySequence::Delete), kDeleteAction},
+        Entry{texts::kCopyAll, QKeySequence(QKeySequence::Copy), kCopyAction},
+        Entry{texts::kPaste, QKeySequence(QKeySequence::Paste), kPasteAction}};
+    auto* menu = new QMenu(list);
+    for (const Entry& entry : entries) {
+        auto* action = new QAction(FromModel(entry.text), list);
+        action->setShortcut(entry.keys);
+        // Only while the list itself has the focus: in an item's editor the
+        // same keys edit the text.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this,
+                [this, index, what = entry.action] { runEntryAction(index, what); });
+        list->addAction(action);
+        menu->addAction(action);
+        entryActions_[at][static_cast<std::size_t>(entry.action)] = action;
+    }
+    entryMenus_[at] = menu;
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [this, list, menu](QPoint where) {
+        updateEntryActions(true);
+        menu->popup(list->viewport()->mapToGlobal(where));
+    });
+    // The clipboard may fill while the menu is away.
+    connect(menu, &QMenu::aboutToHide, this, [this] { updateEntryActions(false); });
+}
+
+void MainWindow::runEntryAction(int index, EntryAction action) {
+    DataEntry& entry = form_.Entry();
+    const int selected = form_.Model().Spis(index).Selected();
+    QListWidget* list = spis_[static_cast<std::size_t>(index)];
+    switch (action) {
+        case kAddAction:
+            startInsert();
+            break;
+        case kEditAction:
+            if (QListWidgetItem* item = list->item(selected)) {
+                list->scrollToItem(item);
+                list->editItem(item);
+            }
+            break;
+        case kDeleteAction:
+            handle([&entry, selected] { entry.Delete(selected); });
+            break;
+        case kCopyAction:
+            QGuiApplication::clipboard()->setText(FromModel(entry.CopyText(index)));
+            break;
+        case kPasteAction: {
+            const std::string text = QGuiApplication::clipboard()->text().toStdString();
+            handle([&entry, index, selected, &text] {
+                if (index == kValuesList) {
+                    entry.PasteValues(text);
+                } else {
+                    entry.PasteWeights(std::max(selected, 0), text);
+                }
+            });
+            break;
+        }
+    }
+}
+
+void MainWindow::startInsert() {
+    QListWidget* values = spis_[kValuesList];
+    if (insertPending_) {
+        return;
+    }
+    insertPending_ = true;
+    // The row is the widget's alone: no selection echo reaches the model.
+    refreshing_ = true;
+    auto* item = new QListWidgetItem(values);
+    item->setFlags(kEditableItem);
+    values->setFocus();
+    values->scrollToItem(item);
+    values->editItem(item);
+    refreshing_ = false;
+}
+
+void MainWindow::commitEdit(int index, int row, const QString& text) {
+    if (committing_) {
+        return;  // the view committing again while the first commit refreshes it
+    }
+    committing_ = true;
+    const std::string typed = text.toStdString();
+    DataEntry& entry = form_.Entry();
+    const bool inserted =
+        index == kValuesList && insertPending_ && row == form_.Model().Spis(kValuesList).Count();
+    handle([&] {
+        if (inserted) {
+            insertPending_ = false;
+            entry.AddValue(typed);
+            listItems_.set(kValuesList);  // the temporary row becomes the model's, or goes
+        } else if (index == kValuesList) {
+            entry.EditValue(row, typed);
+        } else {
+            entry.EditWeight(row, typed);
+        }
+    });
+    committing_ = false;
+}
+
+void MainWindow::editorClosed() {
+    if (insertPending_) {  // closed without a commit: Escape
+        handle([this] {
+            insertPending_ = false;
+            listItems_.set(kValuesList);
+        });
+    }
+}
+
+void MainWindow::updateEntryActions(bool checkClipboard) {
+    const WindowModel& model = form_.Model();
+    const bool clipboardHasText =
+        !checkClipboard || !QGuiApplication::clipboard()->text().isEmpty();
+    for (int index : {kValuesList, kWeightsList}) {
+        const ListBox& list = model.Spis(index);
+        auto& actions = entryActions_[index == kValuesList ? 0 : 1];
+        actions[kAddAction]->setEnabled(list.Count() < ListBox::kMaxItems);
+        actions[kEditAction]->setEnabled(list.Selected() >= 0);
+        actions[kDeleteAction]->setEnabled(list.Selected() >= 0);
+        actions[kCopyAction]->setEnabled(list.Count() > 0);
+        actions[kPasteAction]->setEnabled(clipboardHasText &&
+                                          (index == kValuesList || list.Count() > 0));
+    }
 }
 
 void MainWindow::connectControls() {
@@ -245,11 +427,14 @@ void MainWindow::refresh() {
             showText(i);
         }
     }
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < WindowModel::kLabelCount; ++i) {
         if (labelVisibility_[static_cast<std::size_t>(i)]) {
-            const Label& source = i == 4 ? model.Etiket(4) : model.Label1(i);
-            labels_[static_cast<std::size_t>(i)]->setVisible(source.Visible());
+            labels_[static_cast<std::size_t>(i)]->setVisible(model.LabelAt(i).Visible());
         }
+    }
+    if (listItems_[kValuesList] || listItems_[kWeightsList] || listSelections_[kValuesList] ||
+        listSelections_[kWeightsList]) {
+        updateEntryActions(false);
     }
     if (options_) {
         for (int i = 0; i < kMeanKindCount; ++i) {
@@ -269,18 +454,54 @@ void MainWindow::showList(int index, bool items) {
     const ListBox& source = form_.Model().Spis(index);
     QListWidget* list = spis_[static_cast<std::size_t>(index)];
     if (items) {
-        list->clear();
-        QStringList texts;
-        texts.reserve(source.Count());
-        for (const std::string& item : source.Items()) {
-            texts.append(FromModel(item));
+        // An edit, an added or a deleted item changes at most one row's worth:
+        // those rows are updated in place, so an open editor and the view's
+        // place survive; anything larger is shown afresh.
+        const int rows = list->count();
+        if (rows == 0 || std::abs(rows - source.Count()) > 1) {
+            rebuildList(index);
+        } else {
+            const int common = std::min(rows, source.Count());
+            for (int row = 0; row < common; ++row) {
+                const QString text = FromModel(source.Item(row));
+                if (list->item(row)->text() != text) {
+                    list->item(row)->setText(text);
+                }
+            }
+            if (rows > source.Count()) {
+                delete list->takeItem(rows - 1);
+            } else if (rows < source.Count()) {
+                auto* item = new QListWidgetItem(FromModel(source.Item(rows)));
+                if (isEntryList(index)) {
+                    item->setFlags(kEditableItem);
+                }
+                list->addItem(item);
+            }
         }
-        list->addItems(texts);
     }
     if (source.Selected() < 0) {
         list->clearSelection();
     } else {
         list->setCurrentRow(source.Selected());
+    }
+}
+
+void MainWindow::rebuildList(int index) {
+    const ListBox& source = form_.Model().Spis(index);
+    QListWidget* list = spis_[static_cast<std::size_t>(index)];
+    list->clear();
+    QStringList texts;
+    texts.reserve(source.Count());
+    for (const std::string& item : source.Items()) {
+        texts.append(FromModel(item));
+    }
+    list->addItems(texts);
+    if (isEntryList(index)) {
+        // Flags are read when an editor opens; no view needs telling.
+        const QSignalBlocker quiet(list->model());
+        for (int row = 0; row < list->count(); ++row) {
+            list->item(row)->setFlags(kEditableItem);
+        }
     }
 }
 

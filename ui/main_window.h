@@ -7,9 +7,11 @@
 
 #include "core/form.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -48,6 +50,19 @@ private:
     void noteChange(const Change& change);
     void refresh();
     void showList(int index, bool items);
+    void rebuildList(int index);
+
+    // Editing the values list and the weights list: keys, menu, clipboard.
+    // The widgets only forward them to the form's DataEntry.
+    enum EntryAction { kAddAction, kEditAction, kDeleteAction, kCopyAction, kPasteAction };
+    static constexpr int kEntryActionCount = 5;
+    static bool isEntryList(int index) { return index == kValuesList || index == kWeightsList; }
+    void buildEntryControls(int index);
+    void runEntryAction(int index, EntryAction action);
+    void startInsert();
+    void commitEdit(int index, int row, const QString& text);
+    void editorClosed();
+    void updateEntryActions(bool checkClipboard);
     void showText(int index);
 
     Form form_;
@@ -58,6 +73,12 @@ private:
     std::array<QPushButton*, WindowModel::kCommandCount> command1_{};
     std::array<QLabel*, 6> labels_{};
     QGroupBox* frame1_ = nullptr;
+    // By list: [0] the values list, [1] the weights list.
+    std::array<std::array<QAction*, kEntryActionCount>, 2> entryActions_{};
+    std::array<QMenu*, 2> entryMenus_{};
+    // The row Insert opened lives only in the widget until it is committed.
+    bool insertPending_ = false;
+    bool committing_ = false;
 
     // What the model changed since the last refresh.
     std::bitset<WindowModel::kListCount> listItems_;
