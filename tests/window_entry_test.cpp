@@ -1,0 +1,329 @@
+// The pupil's own numbers in the window, headless, through real key and
+// mouse events and the real clipboard; run once with each decimal separator.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <cstdlib>
+#include <string_view>
+
+#include "core/window_texts.h"
+#include "ui/main_window.h"
+
+namespace sredna {
+namespace {
+
+class WindowEntryTest : public testing::Test {
+protected:
+    MainWindow window;
+    QListWidget* values = window.spis(kValuesList);
+    QListWidget* weights = window.spis(kWeightsList);
+
+    WindowEntryTest() {
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    const WindowModel& model() const { return window.form().Model(); }
+    std::vector<std::string> modelItems(int index) const { return model().Spis(index).Items(); }
+
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+    void clickRow(QListWidget* list, int row) {
+        QListWidgetItem* item = list->item(row);
+        ASSERT_NE(item, nullptr);
+        list->scrollToItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(item).center());
+    }
+
+    void key(QListWidget* list, int key, Qt::KeyboardModifiers modifiers = {}) {
+        list->setFocus();
+        QTest::keyClick(list, static_cast<Qt::Key>(key), modifiers);
+    }
+
+    // Types into the item editor that has the focus, over its text, and
+    // ends with Enter or Escape. The editor commits after Enter once the
+    // event loop turns, as it does between a user's keystrokes.
+    static void typeInEditor(const QString& text, Qt::Key end = Qt::Key_Return) {
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr) << "no item editor is open";
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, end);
+        QApplication::processEvents();
+    }
+
+    QStringList shown(QListWidget* list) const {
+        QStringList texts;
+        for (int row = 0; row < list->count(); ++row) {
+            texts.append(list->item(row)->text());
+        }
+        return texts;
+    }
+
+    std::string report() const { return model().Text1(kReportBox).Text(); }
+
+    // The separator of this run's regional settings, and a text with it.
+    static char separator() {
+        const char* lang = std::getenv("LANG");
+        return lang != nullptr && std::string_view(lang).starts_with("bg") ? ',' : '.';
+    }
+    static std::string local(std::string text) {
+        for (char& c : text) {
+            c = c == '.' ? separator() : c;
+        }
+        return text;
+    }
+
+    // Right-clicks a point of a list and returns the menu that opened.
+    QMenu* openMenu(QListWidget* list, QPoint at) {
+        list->setFocus();
+        QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
+                          list->viewport()->mapTo(&window, at));
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+    static QAction* menuItem(QMenu* menu, std::string_view text) {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == QString::fromUtf8(text.data(), qsizetype(text.size()))) {
+                return action;
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(WindowEntryTest, F2AndInsertTypeValuesWithEitherSeparator) {
+    clickRow(values, 1);
+    key(values, Qt::Key_F2);
+    typeInEditor(QStringLiteral(" 2.50"));
+    key(values, Qt::Key_F2);  // the item selected is still the edited one
+    typeInEditor(QStringLiteral("-0,5"));
+    clickRow(values, 2);
+    key(values, Qt::Key_F2);
+    typeInEditor(QStringLiteral("7"), Qt::Key_Escape);
+    key(values, Qt::Key_Insert);
+    typeInEditor(QStringLiteral("1000,25"));
+    key(values, Qt::Key_Insert);
+    typeInEditor(QString());  // committed empty: nothing added
+    key(values, Qt::Key_Insert);
+    typeInEditor(QStringLiteral("9"), Qt::Key_Escape);
+    const std::vector<std::string> expected = {"123", local("-0.5"), "123",
+                                               "123", "123",         local("1000.25")};
+    EXPECT_EQ(modelItems(kValuesList), expected);
+    EXPECT_EQ(modelItems(kWeightsList), (std::vector<std::string>{"5", "5", "5", "5", "5", "1"}));
+    EXPECT_EQ(shown(values).size(), 6);
+    EXPECT_EQ(shown(values).at(5).toStdString(), local("1000.25"));
+    EXPECT_EQ(report(), "");
+
+    click(window.command1(kCalculateCommand));
+    EXPECT_NE(report().find(local("Обща сума 1491.75 брой елементи: 6")), std::string::npos)
+        << report();
+}
+
+TEST_F(WindowEntryTest, DoubleClickEditsAWeight) {
+    click(window.option1(static_cast<int>(MeanKind::Weighted)));
+    // A double-click is a click followed by the double-click event.
+    clickRow(weights, 3);
+    QTest::mouseDClick(weights->viewport(), Qt::LeftButton, {},
+                       weights->visualItemRect(weights->item(3)).center());
+    typeInEditor(QStringLiteral("12"));
+    EXPECT_EQ(modelItems(kWeightsList), (std::vector<std::string>{"5", "5", "5", "12", "5"}));
+    EXPECT_EQ(weights->item(3)->text(), QStringLiteral("12"));
+}
+
+TEST_F(WindowEntryTest, DeleteTakesTheWeightAlongAndSelectsTheNext) {
+    click(window.option1(static_cast<int>(MeanKind::Weighted)));
+    clickRow(values, 1);
+    key(weights, Qt::Key_F2);
+    typeInEditor(QStringLiteral("2"));
+    clickRow(values, 1);
+    key(values, Qt::Key_Delete);
+    EXPECT_EQ(modelItems(kWeightsList), (std::vector<std::string>{"5", "5", "5", "5"}));
+    EXPECT_EQ(values->currentRow(), 1);
+    EXPECT_EQ(weights->currentRow(), 1);
+    clickRow(weights, 3);
+    key(weights, Qt::Key_Delete);
+    EXPECT_EQ(model().Spis(kValuesList).Count(), 3);
+    EXPECT_EQ(values->count(), 3);
+    EXPECT_EQ(weights->count(), 3);
+    EXPECT_EQ(model().Spis(kValuesList).Selected(), 2);
+    EXPECT_EQ(weights->currentRow(), 2);
+}
+
+TEST_F(WindowEntryTest, CopyAndPasteGoThroughTheClipboard) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    key(values, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("123\n123\n123\n123\n123"));
+
+    clipboard->setText(QStringLiteral("1\t2,5\r\n-3;4.75"));
+    key(values, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(values->count(), 9);
+    EXPECT_EQ(values->item(6)->text().toStdString(), local("2.5"));
+    EXPECT_EQ(model().Spis(kWeightsList).Count(), 9);
+
+    click(window.option1(static_cast<int>(MeanKind::Weighted)));
+    clickRow(weights, 6);
+    clipboard->setText(QStringLiteral("2 3 4"));
+    key(weights, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(modelItems(kWeightsList),
+              (std::vector<std::string>{"5", "5", "5", "5", "5", "1", "2", "3", "4"}));
+    key(weights, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("5\n5\n5\n5\n5\n1\n2\n3\n4"));
+    EXPECT_EQ(report(), "");
+}
+
+// Every kind of bad input: nothing changes in either list, and the report
+// box says why in one line.
+TEST_F(WindowEntryTest, BadInputChangesNothingAndSaysWhy) {
+    click(window.option1(static_cast<int>(MeanKind::Weighted)));
+    const auto valuesBefore = modelItems(kValuesList);
+    const auto weightsBefore = modelItems(kWeightsList);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    struct Bad {
+        std::function<void()> input;
+        std::string line;
+    };
+    const std::vector<Bad> cases = {
+        {[&] {
+             clickRow(values, 0);
+             key(values, Qt::Key_F2);
+             typeInEditor(QStringLiteral("12a"));
+         },
+         "„12a“" + std::string(texts::kNotANumber)},
+        {[&] {
+             key(values, Qt::Key_Insert);
+             typeInEditor(QStringLiteral("1234567890123,456"));
+         },
+         "„1234567890123,456“" + std::string(texts::kTooManyDigits)},
+        {[&] {
+             clipboard->setText(QStringLiteral("1\n2\n-1000000000000000"));
+             key(values, Qt::Key_V, Qt::ControlModifier);
+         },
+         "„-1000000000000000“" + std::string(texts::kOutOfRange)},
+        {[&] {
+             clickRow(weights, 2);
+             key(weights, Qt::Key_F2);
+             typeInEditor(QStringLiteral("0"));
+         },
+         "„0“" + std::string(texts::kNotAWeight)},
+        {[&] {
+             clickRow(weights, 3);
+             clipboard->setText(QStringLiteral("1 2 3"));
+             key(weights, Qt::Key_V, Qt::ControlModifier);
+         },
+         "Броят на теглата за поставяне (3) е по-голям от броя на редовете от позиция 4 "
+         "надолу (2)."},
+        {[&] {
+             clipboard->setText(QString(QStringLiteral("1\n")).repeated(ListBox::kMaxItems - 4));
+             key(values, Qt::Key_V, Qt::ControlModifier);
+         },
+         "Списъкът побира най-много 32767 стойности, а с поставяните (32763) ще станат "
+         "32768."},
+    };
+    for (const Bad& bad : cases) {
+        bad.input();
+        EXPECT_EQ(report(), bad.line + "\r\n");
+        EXPECT_EQ(window.text1(kReportBox)->toPlainText().toStdString(), bad.line + "\n");
+        EXPECT_EQ(modelItems(kValuesList), valuesBefore) << bad.line;
+        EXPECT_EQ(modelItems(kWeightsList), weightsBefore) << bad.line;
+        EXPECT_EQ(shown(values), QStringList(5, QStringLiteral("123"))) << bad.line;
+        EXPECT_EQ(shown(weights), QStringList(5, QStringLiteral("5"))) << bad.line;
+    }
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(WindowEntryTest, TheMenuOffersTheActionsWithTheirKeys) {
+    QMenu* menu = openMenu(values, values->visualItemRect(values->item(2)).center());
+    ASSERT_NE(menu, nullptr);
+    const std::vector<std::pair<std::string_view, QKeySequence>> items = {
+        {texts::kAddValue, QKeySequence(Qt::Key_Insert)},
+        {texts::kEdit, QKeySequence(Qt::Key_F2)},
+        {texts::kDelete, QKeySequence(QKeySequence::Delete)},
+        {texts::kCopyAll, QKeySequence(QKeySequence::Copy)},
+        {texts::kPaste, QKeySequence(QKeySequence::Paste)}};
+    for (const auto& [text, keys] : items) {
+        QAction* action = menuItem(menu, text);
+        ASSERT_NE(action, nullptr) << text;
+        EXPECT_EQ(action->shortcut(), keys) << text;
+        EXPECT_TRUE(action->isEnabled()) << text;
+    }
+    QAction* remove = menuItem(menu, texts::kDelete);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(remove).center());
+    EXPECT_EQ(model().Spis(kValuesList).Count(), 4);
+    EXPECT_EQ(model().Spis(kValuesList).Selected(), 2);
+
+    click(window.command1(kClearCommand));
+    QGuiApplication::clipboard()->clear();
+    menu = openMenu(values, QPoint(5, 5));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menuItem(menu, texts::kAddValue)->isEnabled());
+    for (std::string_view text : {texts::kEdit, texts::kDelete, texts::kCopyAll, texts::kPaste}) {
+        EXPECT_FALSE(menuItem(menu, text)->isEnabled()) << text;
+    }
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menuItem(menu, texts::kAddValue)).center());
+    typeInEditor(QStringLiteral("4"));
+    EXPECT_EQ(modelItems(kValuesList), std::vector<std::string>{"4"});
+    EXPECT_EQ(modelItems(kWeightsList), std::vector<std::string>{"1"});
+}
+
+TEST_F(WindowEntryTest, ListsSayHowToEdit) {
+    EXPECT_EQ(values->toolTip().toStdString(), texts::kValuesHelp);
+    EXPECT_EQ(values->accessibleDescription().toStdString(), texts::kValuesHelp);
+    EXPECT_EQ(weights->toolTip().toStdString(), texts::kWeightsHelp);
+    EXPECT_EQ(weights->accessibleDescription().toStdString(), texts::kWeightsHelp);
+}
+
+TEST_F(WindowEntryTest, RandomReplacesAndClearEmptiesTypedValues) {
+    key(values, Qt::Key_Insert);
+    typeInEditor(QStringLiteral("2,5"));
+    click(window.command1(kRandomCommand));
+    ASSERT_EQ(values->count(), 5);
+    EXPECT_EQ(model().Spis(kWeightsList).Count(), 5);
+    for (int row = 0; row < values->count(); ++row) {
+        bool whole = false;
+        values->item(row)->text().toInt(&whole);
+        EXPECT_TRUE(whole) << values->item(row)->text().toStdString();
+    }
+    click(window.command1(kClearCommand));
+    EXPECT_EQ(values->count(), 0);
+    EXPECT_EQ(model().Spis(kWeightsList).Count(), 0);
+    key(values, Qt::Key_Insert);
+    typeInEditor(QStringLiteral("3"));
+    EXPECT_EQ(modelItems(kValuesList), std::vector<std::string>{"3"});
+}
+
+// Typed values of both signs reach the faults the random ones never do; the
+// window stays usable and the next calculation is normal.
+TEST_F(WindowEntryTest, FaultsOfTypedValuesLeaveTheWindowUsable) {
+    click(window.command1(kClearCommand));
+    QGuiApplication::clipboard()->setText(QStringLiteral("0,5 -0.5"));
+    key(values, Qt::Key_V, Qt::ControlModifier);
+    click(window.option1(static_cast<int>(MeanKind::Harmonic)));
+    click(window.command1(kCalculateCommand));
+    EXPECT_TRUE(report().ends_with("\r\nАритметична грешка: деление на нула!\r\n")) << report();
+    click(window.option1(static_cast<int>(MeanKind::Geometric)));
+    click(window.command1(kCalculateCommand));
+    EXPECT_TRUE(report().ends_with(
+        "\r\nАритметична грешка: логаритъм от число, което не е положително!\r\n"))
+        << report();
+    click(window.option1(static_cast<int>(MeanKind::Arithmetic)));
+    click(window.command1(kCalculateCommand));
+    EXPECT_NE(report().find("средна аритметична = 0 / 2 = 0\r\n"), std::string::npos) << report();
+    click(window.option1(static_cast<int>(MeanKind::Median)));
+    click(window.command1(kCalculateCommand));
+    EXPECT_TRUE(report().ends_with("медиана = 0\r\n")) << report();
+    EXPECT_EQ(shown(window.spis(kMedianList)).join('|').toStdString(), local("-0.5| 0.5"));
+}
+
+}  // namespace
+}  // namespace sredna
