@@ -1,8 +1,9 @@
 // The real window under real events: a press of "Изчисли" on a 25-value
 // sample, from the mouse click to the refreshed report box; a keystroke in a
-// long text.
+// long text; a paste of 32,767 numbers into the values list.
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QClipboard>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -55,6 +56,34 @@ BENCHMARK(BM_KeystrokeInLongText)
     ->Arg(20 << 20)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(20);
+
+// Ctrl+V of a spreadsheet column of 32,767 decimal numbers into the emptied
+// values list, to the refreshed widget.
+void BM_PasteInWindow(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("the window did not become active");
+        return;
+    }
+    QString column;
+    for (int i = 0; i < ListBox::kMaxItems; ++i) {
+        column += QString::number(1 + (i * 7919) % 99999) + QStringLiteral(",5\n");
+    }
+    QGuiApplication::clipboard()->setText(column);
+    QListWidget* values = window.spis(kValuesList);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
+        values->setFocus();
+        state.ResumeTiming();
+        QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
+    }
+    state.counters["values"] = values->count();
+}
+
+BENCHMARK(BM_PasteInWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sredna
