@@ -165,11 +165,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "the report ends neither with a fault, a refusal nor the deviations: " + subject);
     FUZZ_CHECK(std::isfinite(model.StoredMean), subject);
 
-    // Every value was read on the way to the mean, so all of them read.
+    // Every value was read on the way to the mean (either separator), so all
+    // of them read.
     std::vector<double> numbers;
     numbers.reserve(valuesBefore.size());
     for (const std::string& item : valuesBefore) {
-        numbers.push_back(sredna::Val(item));
+        numbers.push_back(sredna::ItemValue(item));
     }
     if (const std::optional<Bounds> bounds = MeanBounds(kind, numbers)) {
         FUZZ_CHECK(model.StoredMean >= bounds->low && model.StoredMean <= bounds->high,

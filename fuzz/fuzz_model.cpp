@@ -18,6 +18,13 @@
 //   6 C         press button C (0 clear, 1 random, 2 calculate)
 //   7 I         Spis_Click(I), I from 0 to 5
 //   8 L N text; add 10 N items to list L: text, each with its own number
+//   9 O P text; a data entry: O picks edit value, edit weight, add value,
+//               delete, paste values, paste weights (0-5), at position P-1
+//               of the values list as for 1; delete takes no text
+//
+// A data entry either refuses, changing neither list and leaving one line in
+// the report box, or succeeds without touching the report; a committed value
+// reads back as the number typed.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -32,6 +39,7 @@
 #include "core/arithmetic_fault.h"
 #include "core/form.h"
 #include "core/numbers.h"
+#include "core/user_number.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {
@@ -115,12 +123,12 @@ private:
     }
 
     void Step() {
-        switch (actions_.Next() % 9) {
+        switch (actions_.Next() % 10) {
             case 0: {
                 ListBox& list = List();
                 std::string text = actions_.Text();
                 if (list.Count() < kMaxListItems) {
-                    list.AddItem(std::move(text));
+                    Add(list, std::move(text));
                 }
                 break;
             }
@@ -151,6 +159,9 @@ private:
             case 7:
                 Click(static_cast<int>(actions_.Next() % 6));
                 break;
+            case 9:
+                Entry();
+                break;
             default: {
                 ListBox& list = List();
                 const unsigned count = 10 * (actions_.Next() % 32);
@@ -158,10 +169,81 @@ private:
                 // Numbers out of order, so that sorted insertions land all
                 // over the list rather than at one end.
                 for (unsigned i = 0; i < count && list.Count() < kMaxListItems; ++i) {
-                    list.AddItem(text + std::to_string(i * 7919 % 1000));
+                    Add(list, text + std::to_string(i * 7919 % 1000));
                 }
                 break;
             }
+        }
+    }
+
+    // A sorted list in numeric order refuses a text beyond a double.
+    static void Add(ListBox& list, std::string text) {
+        try {
+            list.AddItem(std::move(text));
+        } catch (const ArithmeticFault&) {
+            FUZZ_CHECK(list.Sorted() && list.Order() == sredna::SortOrder::Numeric,
+                       "an unsorted list refused " + Quoted(text));
+        }
+    }
+
+    void Entry() {
+        const unsigned operation = actions_.Next() % 6;
+        ListBox& values = model_.Spis(sredna::kValuesList);
+        const ListBox& weights = model_.Spis(sredna::kWeightsList);
+        const int position = actions_.Position(values.Count());
+        const std::string text = operation == 3 ? std::string() : actions_.Text();
+        const std::vector<std::string> valuesBefore = values.Items();
+        const std::vector<std::string> weightsBefore = weights.Items();
+        const std::string reportBefore = model_.Text1(sredna::kReportBox).Text();
+        const bool paired = values.Count() == weights.Count();
+        if (operation == 4 && values.Count() > kMaxListItems) {
+            return;  // long lists only slow the run down
+        }
+
+        sredna::DataEntry& entry = form_.Entry();
+        bool taken = true;
+        switch (operation) {
+            case 0:
+                taken = entry.EditValue(position, text);
+                break;
+            case 1:
+                taken = entry.EditWeight(position, text);
+                break;
+            case 2:
+                taken = entry.AddValue(text);
+                break;
+            case 3:
+                entry.Delete(position);
+                break;
+            case 4:
+                taken = entry.PasteValues(text);
+                break;
+            default:
+                taken = entry.PasteWeights(position, text);
+                break;
+        }
+
+        const std::string& report = model_.Text1(sredna::kReportBox).Text();
+        const std::string where =
+            "entry " + std::to_string(operation) + " " + Quoted(text) + "; " + Where();
+        if (!taken) {
+            FUZZ_CHECK(values.Items() == valuesBefore && weights.Items() == weightsBefore,
+                       "refused, but the data changed; " + where);
+            FUZZ_CHECK(report.ends_with("\r\n") && report.find("\r\n") + 2 == report.size(),
+                       Quoted(report) + "; " + where);
+            return;
+        }
+        FUZZ_CHECK(report == reportBefore, "an entry taken changed the report; " + where);
+        FUZZ_CHECK(!paired || values.Count() == weights.Count(),
+                   std::to_string(values.Count()) + " values, " + std::to_string(weights.Count()) +
+                       " weights; " + where);
+        const sredna::UserNumber typed = sredna::ReadUserNumber(text);
+        if (operation == 0 && !typed.refusal && position >= 0 &&
+            position < static_cast<int>(valuesBefore.size()) &&
+            text != valuesBefore[static_cast<std::size_t>(position)]) {
+            const std::string& shown = values.Item(position);
+            FUZZ_CHECK(sredna::ItemValue(shown) == typed.value,
+                       Quoted(text) + " was committed as " + Quoted(shown) + "; " + where);
         }
     }
 
@@ -258,7 +340,8 @@ private:
         if (button == sredna::kCalculateCommand) {
             FUZZ_CHECK(values.Items() == valuesBefore && weights.Items() == weightsBefore,
                        "calculating changed the data; " + where);
-            if (report.starts_with(kMedianHeader)) {
+            if (report.starts_with(kMedianHeader) &&
+                report.find(ArithmeticFault::kPrefix) == std::string::npos) {
                 CheckMedianWorkList();
             }
             return;
@@ -300,14 +383,35 @@ private:
         }
     }
 
-    // After a median the work list holds each distinct value once, in order.
-    // Values are padded with spaces to one width first, so texts that differ
-    // only in their leading spaces count as one.
+    // After a median the work list holds each distinct value once, in order:
+    // plain whole numbers padded with spaces to one width and in text order,
+    // so texts that differ only in their leading spaces count as one; any
+    // other values in numeric order.
     void CheckMedianWorkList() {
         const ListBox& values = model_.Spis(sredna::kValuesList);
         const ListBox& work = model_.Spis(sredna::kMedianList);
+        auto plainWhole = [](const std::string& text) {
+            return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
+                   (text[0] != '0' || text.size() == 1);
+        };
+        const std::vector<std::string> items = values.Items();
+        if (!std::all_of(items.begin(), items.end(), plainWhole)) {
+            std::set<double> distinct;
+            for (const std::string& item : items) {
+                distinct.insert(sredna::ItemValue(item));
+            }
+            FUZZ_CHECK(work.Count() == static_cast<int>(distinct.size()),
+                       std::to_string(work.Count()) + " work items for " +
+                           std::to_string(distinct.size()) + " distinct numbers; " + Where());
+            for (int p = 1; p < work.Count(); ++p) {
+                FUZZ_CHECK(
+                    sredna::ItemValue(work.Item(p - 1)) < sredna::ItemValue(work.Item(p)),
+                    Quoted(work.Item(p - 1)) + " before " + Quoted(work.Item(p)) + "; " + Where());
+            }
+            return;
+        }
         std::set<std::string> distinct;
-        for (const std::string& item : values.Items()) {
+        for (const std::string& item : items) {
             distinct.insert(item.substr(std::min(item.find_first_not_of(' '), item.size())));
         }
         FUZZ_CHECK(work.Count() == static_cast<int>(distinct.size()),
@@ -327,10 +431,11 @@ private:
                        "list " + std::to_string(l) + " selects " + std::to_string(list.Selected()) +
                            " of " + std::to_string(list.Count()) + "; " + Where());
         }
-        // Only the list's own insertions, removals and the median change it.
+        // Only the list's own insertions, removals and the median change it;
+        // each keeps the order the last median chose.
         const ListBox& work = model_.Spis(sredna::kMedianList);
         for (int p = 1; workListTouched_ && p < work.Count(); ++p) {
-            FUZZ_CHECK(!ListBox::TextLess(work.Item(p), work.Item(p - 1)),
+            FUZZ_CHECK(!work.Precedes(work.Item(p), work.Item(p - 1)),
                        "the median work list has " + Quoted(work.Item(p - 1)) + " before " +
                            Quoted(work.Item(p)) + "; " + Where());
         }
