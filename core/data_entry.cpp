@@ -24,14 +24,14 @@ bool IsBlank(std::string_view text) {
 std::string Quoted(std::string_view text) {
     std::string quoted(texts::kOpenQuote);
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
         const bool starts = (byte & 0xC0U) != 0x80U;
         if (starts && ++characters > kQuotedCharacters) {
             quoted += texts::kEllipsis;
             break;
         }
-        quoted += byte < 0x20U ? ' ' : text[i];
+        quoted += byte < 0x20U ? ' ' : c;
     }
     quoted += texts::kCloseQuote;
     return quoted;
