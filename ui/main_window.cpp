@@ -219,7 +219,6 @@ void MainWindow::buildEntryControls(int index) {
         menu->addAction(action);
         entryActions_[at][static_cast<std::size_t>(entry.action)] = action;
     }
-    entryMenus_[at] = menu;
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this, [this, list, menu](QPoint where) {
         updateEntryActions(true);

@@ -11,7 +11,6 @@ class QAction;
 class QGroupBox;
 class QLabel;
 class QListWidget;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -75,7 +74,6 @@ private:
     QGroupBox* frame1_ = nullptr;
     // By list: [0] the values list, [1] the weights list.
     std::array<std::array<QAction*, kEntryActionCount>, 2> entryActions_{};
-    std::array<QMenu*, 2> entryMenus_{};
     // The row Insert opened lives only in the widget until it is committed.
     bool insertPending_ = false;
     bool committing_ = false;
