@@ -191,8 +191,8 @@ void MainWindow::setTabOrder() {
 }
 
 // The window is centred by its frame, which exists only with the native
-// window: first when it is shown, and again, once, when a window manager
-// frames it later, unless the window has been moved meanwhile.
+// window: first when it is shown, and again, once, when an X11 window manager
+// frames it only after that, unless the window has been moved meanwhile.
 bool MainWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     switch (event->type()) {
@@ -212,6 +212,11 @@ bool MainWindow::event(QEvent* event) {
                 if (geometry().topLeft() == placedAt_) {
                     placeOnScreen();
                 }
+            }
+            // A window manager has framed the window before it activates
+            // it; without one no frame comes.
+            if (event->type() == QEvent::WindowActivate) {
+                frameAwaited_ = false;
             }
             break;
         default:
