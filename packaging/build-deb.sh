@@ -6,9 +6,10 @@
 #
 #   packaging/build-deb.sh [--install] [--build-dir DIR]   # DIR: build/package
 #
-# Two builds of one commit give the same bytes, in any folder: the package's
-# times are the commit's (SOURCE_DATE_EPOCH, unless set already), and the
-# compiler records no folder of this machine.
+# Two builds of one commit give the same bytes, in any folder: each starts
+# from an empty folder, the package's times are the commit's
+# (SOURCE_DATE_EPOCH, unless set already), and the compiler records no folder
+# of this machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 usage() {
@@ -46,6 +47,13 @@ export SOURCE_DATE_EPOCH
 # file's own (it reads SOURCE_DATE_EPOCH too; this is its own name for it).
 export QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
 
+# Always from scratch: an earlier build's resources keep the earlier commit's
+# time. The folder is emptied only if it holds a build or nothing.
+if [ -n "$(ls -A "$build" 2>/dev/null)" ] && [ ! -f "$build/CMakeCache.txt" ]; then
+    echo "$0: $build is not a build folder; not emptying it" >&2
+    exit 1
+fi
+rm -rf "$build"
 mkdir -p "$build"
 source_dir=$(pwd)
 build_dir=$(cd "$build" && pwd)
