@@ -1,30 +1,76 @@
 #!/usr/bin/env bash
-# Builds the Debian package build/package/sredna_<version>_<arch>.deb and
-# prints its path. With --install, also installs it through apt-get, which
-# brings in its dependencies. Works as root and for a user with sudo.
+# Builds the Debian package sredna_<version>_<arch>.deb, writes SHA256SUMS
+# beside it and prints its path. With --install, also installs it through
+# apt-get, which brings in its dependencies. Works as root and for a user with
+# sudo.
+#
+#   packaging/build-deb.sh [--install] [--build-dir DIR]   # DIR: build/package
+#
+# Two builds of one commit give the same bytes, in any folder: each starts
+# from an empty folder, the package's times are the commit's
+# (SOURCE_DATE_EPOCH, unless set already), and the compiler records no folder
+# of this machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+usage() {
+    echo "usage: $0 [--install] [--build-dir DIR]" >&2
+    exit 2
+}
 
 install=false
-case "${1:-}" in
-    "") ;;
-    --install) install=true ;;
-    *) echo "usage: $0 [--install]" >&2; exit 2 ;;
-esac
+build=build/package
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --install) install=true ;;
+        --build-dir)
+            [ $# -ge 2 ] || usage
+            build=$2
+            shift
+            ;;
+        *) usage ;;
+    esac
+    shift
+done
 
 # cpack finds the library dependencies with dpkg-shlibdeps (dpkg-dev), and
 # picks the files to give it with file.
 scripts/ensure-packages.sh dpkg-dev file
 
-build=build/package
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    if ! SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null); then
+        echo "$0: not a git checkout: set SOURCE_DATE_EPOCH to the source's time" >&2
+        exit 1
+    fi
+fi
+export SOURCE_DATE_EPOCH
+# The resource compiler stamps each embedded file with this time, not the
+# file's own (it reads SOURCE_DATE_EPOCH too; this is its own name for it).
+export QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
+
+# Always from scratch: an earlier build's resources keep the earlier commit's
+# time. The folder is emptied only if it holds a build or nothing.
+if [ -n "$(ls -A "$build" 2>/dev/null)" ] && [ ! -f "$build/CMakeCache.txt" ]; then
+    echo "$0: $build is not a build folder; not emptying it" >&2
+    exit 1
+fi
+rm -rf "$build"
+mkdir -p "$build"
+source_dir=$(pwd)
+build_dir=$(cd "$build" && pwd)
+# The build folder lies inside the source folder: its map comes last, which
+# the compiler tries first.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DSREDNA_BUILD_TESTS=OFF -DSREDNA_BUILD_BENCH=OFF >/dev/null
+    -DSREDNA_BUILD_TESTS=OFF -DSREDNA_BUILD_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$source_dir=. -ffile-prefix-map=$build_dir=." \
+    >/dev/null
 cmake --build "$build" -j 2
 (cd "$build" && cpack -G DEB >/dev/null)
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-deb="$build/sredna_${version}_$(dpkg --print-architecture).deb"
+name="sredna_${version}_$(dpkg --print-architecture).deb"
+deb="$build/$name"
 [ -f "$deb" ] || { echo "cpack did not make $deb" >&2; exit 1; }
+(cd "$build" && sha256sum "$name" >SHA256SUMS)
 echo "$deb"
 
 if $install; then

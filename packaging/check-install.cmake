@@ -4,9 +4,10 @@
 # look, name each other correctly and pass the freedesktop.org validators.
 #
 #   cmake -DBINARY_DIR=<build> -DROOT=<scratch> -DBINDIR=bin -DDATADIR=share
-#         -DAPP_ID=<id> -DVERSION=<x.y.z> -P check-install.cmake
+#         -DDOCDIR=share/doc/sredna -DAPP_ID=<id> -DVERSION=<x.y.z>
+#         -DICON_SIZES=16,32,... -P check-install.cmake
 
-foreach(var BINARY_DIR ROOT BINDIR DATADIR APP_ID VERSION)
+foreach(var BINARY_DIR ROOT BINDIR DATADIR DOCDIR APP_ID VERSION ICON_SIZES)
   if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
     message(FATAL_ERROR "check-install.cmake: -D${var}=... is missing")
   endif()
@@ -28,13 +29,18 @@ endif()
 
 set(program "${BINDIR}/sredna")
 set(desktop "${DATADIR}/applications/${APP_ID}.desktop")
-set(png "${DATADIR}/icons/hicolor/32x32/apps/${APP_ID}.png")
+string(REPLACE "," ";" sizes "${ICON_SIZES}")
+set(pngs "")
+foreach(size IN LISTS sizes)
+  list(APPEND pngs "${DATADIR}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png")
+endforeach()
 set(svg "${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg")
 set(metainfo "${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
+set(docs "${DOCDIR}/copyright" "${DOCDIR}/changelog.gz")
 
 # Exactly these files: anything else (a test library's headers, a benchmark)
 # would end up in the package too.
-set(expected ${program} ${desktop} ${png} ${svg} ${metainfo})
+set(expected ${program} ${desktop} ${pngs} ${svg} ${metainfo} ${docs})
 list(SORT expected)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${prefix}" "${ROOT}/*")
 list(SORT installed)
@@ -72,14 +78,20 @@ endif()
 
 # An icon in the 32x32 folder that is some other size is scaled blurry, or
 # skipped by the theme: read the size from the PNG header.
-if(EXISTS "${prefix}/${png}")
-  file(READ "${prefix}/${png}" head LIMIT 24 HEX)
-  if(NOT head MATCHES "^89504e470d0a1a0a........49484452(........)(........)$")
-    fail("${png} is not a PNG file")
-  elseif(NOT CMAKE_MATCH_1 STREQUAL "00000020" OR NOT CMAKE_MATCH_2 STREQUAL "00000020")
-    fail("${png} is not 32x32 (width ${CMAKE_MATCH_1}, height ${CMAKE_MATCH_2}, hex)")
+foreach(size png IN ZIP_LISTS sizes pngs)
+  if(EXISTS "${prefix}/${png}")
+    file(READ "${prefix}/${png}" head LIMIT 24 HEX)
+    if(NOT head MATCHES "^89504e470d0a1a0a........49484452(........)(........)$")
+      fail("${png} is not a PNG file")
+    else()
+      math(EXPR width "0x${CMAKE_MATCH_1}")
+      math(EXPR height "0x${CMAKE_MATCH_2}")
+      if(NOT width EQUAL size OR NOT height EQUAL size)
+        fail("${png} is ${width}x${height}")
+      endif()
+    endif()
   endif()
-endif()
+endforeach()
 if(EXISTS "${prefix}/${svg}")
   file(READ "${prefix}/${svg}" text)
   if(NOT text MATCHES "<svg[ \t\r\n][^>]*xmlns=\"http://www.w3.org/2000/svg\"")

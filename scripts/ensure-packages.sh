@@ -4,7 +4,10 @@
 # a second run is quick. Works as root and for a user with sudo.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+# The icons are drawn at build time (rsvg-convert, icotool), and Qt's own
+# texts come in Bulgarian from qt6-translations-l10n.
+packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation librsvg2-bin icoutils
+    qt6-translations-l10n)
 packages+=("$@")
 
 missing=()

@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
-# every test; then does the same under the address and undefined-behaviour
-# sanitizers; a short fuzzing pass over the core; and the static checks.
+# every test; builds the Debian package twice and checks that both are the
+# same and that lintian finds no error; then does the same tests under the
+# address and undefined-behaviour sanitizers; a short fuzzing pass over the
+# core; and the static checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# GoogleTest and Google Benchmark; the validators let the install test check
-# the desktop entry and metadata; the URW fonts let the layout test run
-# without Liberation.
-scripts/ensure-packages.sh libgtest-dev libbenchmark-dev desktop-file-utils appstream \
-    fonts-urw-base35
+scripts/ensure-test-packages.sh
 
 jobs=$(nproc)
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci --parallel "$jobs"
+bash packaging/check-deb.sh
 
 cmake --preset asan
 cmake --build --preset asan

@@ -49,6 +49,10 @@ TEST(WindowPlacementTest, TooLargeForTheScreenKeepsItsCaptionOnIt) {
     EXPECT_TRUE(area.contains(frame.topLeft()))
         << frame.x() << "," << frame.y() << " outside " << area.width() << "x" << area.height();
     EXPECT_GT(window.geometry().top(), area.top());  // the title bar is on the screen
+    // Centred across by its frame, which exists only once the window is shown.
+    ASSERT_NE(frame.size(), window.size()) << "this platform draws no frame";
+    EXPECT_EQ(frame.left() - area.left(), area.right() - frame.right())
+        << "frame " << frame.left() << ".." << frame.right();
 }
 
 }  // namespace

@@ -4,12 +4,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <cstdlib>
 #include <string_view>
@@ -211,6 +214,33 @@ TEST_F(WindowTest, TabVisitsTheControlsInOrder) {
         EXPECT_EQ(QApplication::focusWidget(), expected)
             << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
                                             : "none");
+    }
+}
+
+// Qt's own texts are Bulgarian too, whatever the system's language.
+TEST_F(WindowTest, ReportBoxMenuIsBulgarian) {
+    QStringList actions;
+    // The menu runs its own event loop: read it from there, then close it.
+    QTimer::singleShot(0, [&actions] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions()) {
+                actions << action->text().remove('&').section('\t', 0, 0);
+            }
+            menu->close();
+        }
+    });
+    QWidget* box = window.text1(kReportBox)->viewport();
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
+                      box->mapTo(&window, box->rect().center()));
+    EXPECT_TRUE(QTest::qWaitFor([&actions] { return !actions.isEmpty(); }));
+    EXPECT_TRUE(actions.contains(QStringLiteral("Копиране"))) << actions.join('|').toStdString();
+}
+
+// Every size a desktop asks for, so that none is scaled from another.
+TEST_F(WindowTest, IconComesInEverySize) {
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     }
 }
 

@@ -1,9 +1,11 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "ui/layout.h"
 
@@ -14,12 +16,30 @@ void SetUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("sredna"));
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.sredna"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/sredna-32.png")));
+    QApplication::setWindowIcon(ProgramIcon());
     // Text and list boxes keep the platform's default colours: Fusion's own.
     QApplication::setPalette(QApplication::style()->standardPalette());
     // Everything uses the window font, so no other family is ever loaded.
     QApplication::setFont(layout::WindowFont(layout::kWindowPointSize));
-    Q_UNUSED(app);
+    // Qt's own texts (a text box's menu) in Bulgarian whatever the system's
+    // language, for the program speaks nothing else. qtbase_bg, not qt_bg:
+    // that one only names other catalogues and loads none if one is missing.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral(":/translations/qtbase_bg.qm"))) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        qWarning("Qt's Bulgarian texts are missing from the resources");
+    }
+}
+
+QIcon ProgramIcon() {
+    // Each image is added at its own size, read from the file.
+    QIcon icon;
+    const QDir icons(QStringLiteral(":/icons"), QStringLiteral("*.png"));
+    for (const QString& name : icons.entryList()) {
+        icon.addFile(icons.filePath(name));
+    }
+    return icon;
 }
 
 }  // namespace sredna

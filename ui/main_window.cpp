@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 
 #include "core/window_texts.h"
 
+#include "ui/application.h"
 #include "ui/flat_button.h"
 #include "ui/flat_frame.h"
 #include "ui/intro_text.h"
@@ -96,7 +98,7 @@ MainWindow::MainWindow(QWidget* parent)
     // Screen readers announce the window by its title without the address,
     // which would mix Latin into a Cyrillic name.
     setAccessibleName(FromModel(texts::kCaptionText));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/sredna-32.png")));
+    setWindowIcon(ProgramIcon());
     setFont(layout::WindowFont(layout::kWindowPointSize));
     PaintBackground(this, layout::kWindowColour);
     setFixedSize(layout::ToPixels(layout::kClientWidth, dpi_),
@@ -116,7 +118,6 @@ MainWindow::MainWindow(QWidget* parent)
     connectControls();
     setTabOrder();
     spis_[kCountList]->setFocus();
-    placeOnScreen();
 }
 
 void MainWindow::buildControls() {
@@ -370,10 +371,57 @@ void MainWindow::setTabOrder() {
     }
 }
 
-void MainWindow::placeOnScreen() {
-    if (const QScreen* where = screen()) {
-        move(layout::WindowPosition(frameGeometry().size(), where->availableGeometry()));
+// The window is centred by its frame, which exists only with the native
+// window: first when it is shown, and again, once, when an X11 window manager
+// frames it only after that, unless the window has been moved meanwhile.
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    switch (event->type()) {
+        case QEvent::Show:
+            if (!placed_) {
+                placed_ = true;
+                placeOnScreen();
+                frameAwaited_ = placedFrame_.isNull();
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Paint:
+        case QEvent::WindowActivate:
+            if (frameAwaited_ && nativeFrameMargins() != placedFrame_) {
+                frameAwaited_ = false;
+                if (geometry().topLeft() == placedAt_) {
+                    placeOnScreen();
+                }
+            }
+            // A window manager has framed the window before it activates
+            // it; without one no frame comes.
+            if (event->type() == QEvent::WindowActivate) {
+                frameAwaited_ = false;
+            }
+            break;
+        default:
+            break;
     }
+    return handled;
+}
+
+QMargins MainWindow::nativeFrameMargins() const {
+    // The window system's own, not QWidget's copy, which it updates only on a move.
+    const QWindow* native = windowHandle();
+    return native != nullptr ? native->frameMargins() : QMargins();
+}
+
+void MainWindow::placeOnScreen() {
+    const QScreen* where = screen();
+    if (where == nullptr) {
+        return;
+    }
+    placedFrame_ = nativeFrameMargins();
+    const QPoint frame =
+        layout::WindowPosition(size().grownBy(placedFrame_), where->availableGeometry());
+    placedAt_ = frame + QPoint(placedFrame_.left(), placedFrame_.top());
+    setGeometry(QRect(placedAt_, size()));
 }
 
 template <typename Action>

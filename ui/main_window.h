@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 
 #include <array>
@@ -37,11 +38,15 @@ public:
     QLabel* label(int index) const { return labels_.at(static_cast<std::size_t>(index)); }
     QGroupBox* frame1() const { return frame1_; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void buildControls();
     void connectControls();
     void setTabOrder();
     void placeOnScreen();
+    QMargins nativeFrameMargins() const;
 
     // Runs one user action against the model, then shows what changed.
     template <typename Action>
@@ -86,6 +91,13 @@ private:
     std::bitset<6> labelVisibility_;
     bool options_ = false;
     bool refreshing_ = false;
+
+    // Where the window was put and by which frame: an X11 window manager
+    // adds its frame only after the window is shown.
+    QPoint placedAt_;
+    QMargins placedFrame_;
+    bool placed_ = false;
+    bool frameAwaited_ = false;
 };
 
 }  // namespace sredna
