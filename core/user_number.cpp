@@ -46,35 +46,62 @@ UserNumber ReadUserNumber(std::string_view text) {
     if (s[0] == '+' || s[0] == '-') {
         ++i;
     }
-    std::string_view whole = Digits(s, i);
+    const std::string_view whole = Digits(s, i);
     std::string_view fraction;
     if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
         ++i;
         fraction = Digits(s, i);
     }
-    if (i != s.size() || (whole.empty() && fraction.empty())) {
+    if (whole.empty() && fraction.empty()) {
         return Refused(NumberRefusal::NotANumber);
     }
-    whole = WithoutLeading(whole);
-    fraction = WithoutTrailing(fraction);
-    if (whole.size() > kMaxDigits) {
+    // The program writes tiny values with an exponent ("1,5E-05"), so a list
+    // copied out of it must paste back in.
+    int exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        const bool below = i < s.size() && s[i] == '-';
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            ++i;
+        }
+        const std::string_view digits = Digits(s, i);
+        if (digits.empty()) {
+            return Refused(NumberRefusal::NotANumber);
+        }
+        // Four digits already reach far beyond any limit below.
+        for (const char c : WithoutLeading(digits).substr(0, 4)) {
+            exponent = exponent * 10 + (c - '0');
+        }
+        exponent = below ? -exponent : exponent;
+    }
+    if (i != s.size()) {
+        return Refused(NumberRefusal::NotANumber);
+    }
+
+    // The significant digits, and the powers of ten of the first and last.
+    const std::string all = std::string(whole) + std::string(fraction);
+    const std::string_view significant = WithoutTrailing(WithoutLeading(all));
+    if (significant.empty()) {
+        return {.value = negative ? -0.0 : 0.0, .refusal = std::nullopt};
+    }
+    const auto leadingZeros = static_cast<int>(all.find_first_not_of('0'));
+    const int lead = static_cast<int>(whole.size()) - 1 - leadingZeros + exponent;
+    const int last = lead - static_cast<int>(significant.size()) + 1;
+    if (lead >= static_cast<int>(kMaxDigits)) {
         return Refused(NumberRefusal::OutOfRange);
     }
-    if (fraction.size() > kMaxDigits) {
+    if (last < -static_cast<int>(kMaxDigits)) {
         return Refused(NumberRefusal::TooManyDecimals);
     }
-    std::string digits(whole);
-    digits += fraction;
-    if (WithoutTrailing(WithoutLeading(digits)).size() > kMaxDigits) {
+    if (significant.size() > kMaxDigits) {
         return Refused(NumberRefusal::TooManyDigits);
     }
-    // At most 31 digits, read by the correctly rounding library reader.
+    // At most 15 digits and a small exponent, read by the correctly rounding
+    // library reader.
     std::string number = negative ? "-" : "";
-    number += whole.empty() ? "0" : std::string(whole);
-    if (!fraction.empty()) {
-        number += '.';
-        number += fraction;
-    }
+    number += significant;
+    number += 'e';
+    number += std::to_string(last);
     double value = 0;
     std::from_chars(number.data(), number.data() + number.size(), value);
     return {.value = value, .refusal = std::nullopt};

@@ -21,8 +21,9 @@ struct UserNumber {
 
 // Reads a number the user entered: blanks around it, an optional sign,
 // digits with at most one decimal separator ("." or ",", whatever the
-// regional settings), at least one digit; no grouping, no exponent. Limited
-// to what a double holds exactly and writes back the same (15 significant
+// regional settings), at least one digit, and an optional exponent, as the
+// program itself writes tiny values ("1,5E-05"); no grouping. Limited to
+// what a double holds exactly and writes back the same (15 significant
 // digits, below 10^15, at most 15 decimals), so a value read back from its
 // text is the same number. Zeros that change nothing ("007", "2,50") are not
 // counted.

@@ -63,9 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1234567890.1234567", {}, NumberRefusal::TooManyDigits, ""},
         ReadCase{"", {}, kNaN, ""}, ReadCase{" ", {}, kNaN, ""}, ReadCase{"abc", {}, kNaN, ""},
         ReadCase{"1.2.3", {}, kNaN, ""}, ReadCase{"1,2.3", {}, kNaN, ""},
-        ReadCase{"1 000", {}, kNaN, ""}, ReadCase{"1e5", {}, kNaN, ""},
-        ReadCase{"--1", {}, kNaN, ""}, ReadCase{"+", {}, kNaN, ""}, ReadCase{".", {}, kNaN, ""},
-        ReadCase{"1-", {}, kNaN, ""}, ReadCase{"0x10", {}, kNaN, ""}, ReadCase{"٣", {}, kNaN, ""}));
+        ReadCase{"1 000", {}, kNaN, ""}, ReadCase{"1e", {}, kNaN, ""},
+        ReadCase{"1,5E-05", 1.5e-05, {}, "1.5E-05"}, ReadCase{"25E-15", 2.5e-14, {}, "2.5E-14"},
+        ReadCase{"1e15", {}, NumberRefusal::OutOfRange, ""},
+        ReadCase{"1.5e-15", {}, NumberRefusal::TooManyDecimals, ""}, ReadCase{"--1", {}, kNaN, ""},
+        ReadCase{"+", {}, kNaN, ""}, ReadCase{".", {}, kNaN, ""}, ReadCase{"1-", {}, kNaN, ""},
+        ReadCase{"0x10", {}, kNaN, ""}, ReadCase{"٣", {}, kNaN, ""}));
 
 TEST(UserNumberTest, AWeightIsAWholeNumberFrom1To32767) {
     for (const char* taken : {"1", "3,0", " 32767 ", "+7"}) {
@@ -123,10 +126,10 @@ std::vector<EditCase> EditCases() {
          3},
         {"add_blank_adds_nothing", [](DataEntry& e) { return e.AddValue(""); }},
         {"add_refused",
-         [](DataEntry& e) { return !e.AddValue("1e5"); },
+         [](DataEntry& e) { return !e.AddValue("1e+"); },
          {},
          {},
-         Refusal("1e5", notANumber)},
+         Refusal("1e+", notANumber)},
         {"delete_selects_the_next",
          [](DataEntry& e) {
              e.Delete(1);
