@@ -84,30 +84,35 @@ void DataEntry::Refuse(std::string_view line) {
 }
 
 bool DataEntry::EditValue(int position, std::string_view text) {
-    ListBox& values = model_.Spis(kValuesList);
-    if (position < 0 || position >= values.Count() || IsBlank(text) ||
-        text == values.Item(position)) {
-        return true;
-    }
-    std::string committed;
-    if (!Read(text, false, committed)) {
-        return false;
-    }
-    values.SetItem(position, std::move(committed));
-    return true;
+    return EditItem(kValuesList, position, text);
 }
 
 bool DataEntry::EditWeight(int position, std::string_view text) {
-    ListBox& weights = model_.Spis(kWeightsList);
-    if (position < 0 || position >= weights.Count() || IsBlank(text) ||
-        text == weights.Item(position)) {
+    return EditItem(kWeightsList, position, text);
+}
+
+bool DataEntry::EditItem(int list, int position, std::string_view text) {
+    ListBox& items = model_.Spis(list);
+    if (position < 0 || position >= items.Count() || IsBlank(text) ||
+        text == items.Item(position)) {
         return true;
     }
     std::string committed;
-    if (!Read(text, true, committed)) {
+    if (!Read(text, list == kWeightsList, committed)) {
         return false;
     }
-    weights.SetItem(position, std::move(committed));
+    items.SetItem(position, std::move(committed));
+    return true;
+}
+
+bool DataEntry::ReadAll(const std::vector<std::string_view>& fields, bool weight,
+                        std::vector<std::string>& committed) {
+    committed.resize(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!Read(fields[i], weight, committed[i])) {
+            return false;
+        }
+    }
     return true;
 }
 
@@ -156,11 +161,9 @@ bool DataEntry::PasteValues(std::string_view clipboard) {
                std::string(texts::kTooManyValuesThen) + std::to_string(total) + ".");
         return false;
     }
-    std::vector<std::string> committed(fields.size());
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!Read(fields[i], false, committed[i])) {
-            return false;
-        }
+    std::vector<std::string> committed;
+    if (!ReadAll(fields, false, committed)) {
+        return false;
     }
     ListBox& weights = model_.Spis(kWeightsList);
     for (std::string& value : committed) {
@@ -185,11 +188,9 @@ bool DataEntry::PasteWeights(int from, std::string_view clipboard) {
                std::string(texts::kTooManyWeightsRows) + std::to_string(rows) + ").");
         return false;
     }
-    std::vector<std::string> committed(fields.size());
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!Read(fields[i], true, committed[i])) {
-            return false;
-        }
+    std::vector<std::string> committed;
+    if (!ReadAll(fields, true, committed)) {
+        return false;
     }
     for (std::size_t i = 0; i < committed.size(); ++i) {
         weights.SetItem(from + static_cast<int>(i), std::move(committed[i]));

@@ -43,6 +43,11 @@ private:
     // Writes the committed text of a number the user entered, or reports
     // the refusal and returns false.
     bool Read(std::string_view text, bool weight, std::string& committed);
+    // The same for every field of a paste, stopping at the first refusal.
+    bool ReadAll(const std::vector<std::string_view>& fields, bool weight,
+                 std::vector<std::string>& committed);
+    // An edit of the value or weight at a position of either list.
+    bool EditItem(int list, int position, std::string_view text);
     void Refuse(std::string_view line);
 
     WindowModel& model_;
