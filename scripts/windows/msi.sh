@@ -19,8 +19,15 @@ fail() {
 [ $# -eq 4 ] || fail "usage: msi.sh STAGE VERSION ICON OUT"
 stage=$1 version=$2 icon=$3 out=$4
 [ -f "$stage/sredna.exe" ] || fail "no sredna.exe in $stage"
+# Windows Installer compares versions up to 255.255.65535.
 [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "the version \"$version\" is not X.Y.Z"
+IFS=. read -r major minor patch <<<"$version"
+((10#$major <= 255 && 10#$minor <= 255 && 10#$patch <= 65535)) ||
+    fail "the version $version is beyond 255.255.65535"
 [ -f "$icon" ] || fail "no icon $icon"
+# Windows Installer makes a folder only for the files in it.
+empty=$(find "$stage" -mindepth 1 -type d -empty)
+[ -z "$empty" ] || fail "empty folders would not be installed: $empty"
 for tool in wixl msibuild msiinfo faketime; do
     command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages wixl, msitools, faketime)"
 done
@@ -50,6 +57,8 @@ fi
 # A new product code for each version, the same for every build of it.
 product_code=$(uuid5 "$upgrade_code" "sredna $version")
 
+# wixl takes sources only by relative paths, so it runs in a folder of its
+# own that holds copies.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 epoch=${SOURCE_DATE_EPOCH:-$(find "$stage" -type f -printf '%T@\n' | sort -n | tail -n 1)}
@@ -105,6 +114,7 @@ emit_folder() {
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 msi="$work/sredna.msi"
 cp "$template" "$work/sredna.wxs"
+# The clock in UTC too: the cabinet stores the files' times as local times.
 (
     cd "$work"
     TZ=UTC faketime -f "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
