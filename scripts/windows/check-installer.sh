@@ -169,6 +169,11 @@ run "$exit_running" "$setup" /S
 run "$exit_running" "$(host_path "$chosen")/uninstall.exe" /S "_?=$chosen"
 [ "$(snapshot)" = "$before" ] || fail "the install changed while the program ran"
 "$wine_bin" taskkill /im sredna.exe </dev/null >/dev/null 2>&1 || true
+for _ in $(seq 100); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+done
+kill "$program" 2>/dev/null || true
 wait "$program" || true
 program=
 
