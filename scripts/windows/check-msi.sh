@@ -26,8 +26,8 @@ property() {
 }
 
 # msiexec ARGUMENTS...: runs msiexec silently with a full log, and prints
-# its exit code. On a failure the log's end helps: it is UTF-16 on Windows
-# and may be so under Wine.
+# its exit code. On a failure the log's end, without the list of
+# properties, shows the action that failed.
 msiexec() {
     local status=0
     rm -f "$log"
@@ -36,11 +36,7 @@ msiexec() {
 }
 show_log() {
     [ -f "$log" ] || return 0
-    if [ "$(head -c 2 "$log" | od -An -tx1 | tr -d ' ')" = fffe ]; then
-        iconv -f UTF-16 -t UTF-8 "$log"
-    else
-        cat "$log"
-    fi | tr -d '\r' | grep -v '^$' | tail -n 25 >&2
+    tr -d '\r' <"$log" | grep -av -e '^$' -e '^Property(' | tail -n 25 >&2
 }
 # run_msiexec CODE ARGUMENTS...: msiexec must end with the Windows exit code
 # CODE, of which a Unix shell sees only the low byte (1603 as 67).
