@@ -105,20 +105,24 @@ configure_build() {
 }
 
 configure() {
-    # A build folder keeps the Qt it was first configured with: when the
-    # cached libraries change (a new Debian version of qt6-base, say), it is
-    # configured afresh, or the program would ship the old Qt.
-    local libraries="$qt $gtest" fresh=()
-    if [ -f "$build/CMakeCache.txt" ] && [ "$(cat "$build/libraries" 2>/dev/null)" != "$libraries" ]; then
-        echo "The libraries changed: configuring afresh"
+    # A build folder keeps the Qt it was first configured with, and what it
+    # built keeps the time of the commit it was built at: ninja does not see
+    # SOURCE_DATE_EPOCH change. When either changes, the folder is configured
+    # afresh and built again from scratch, or the program would ship an old
+    # Qt, or another commit's time.
+    local stamp="$qt $gtest $SOURCE_DATE_EPOCH" fresh=()
+    clean=()
+    if [ -f "$build/CMakeCache.txt" ] && [ "$(cat "$build/built-for" 2>/dev/null)" != "$stamp" ]; then
+        echo "Another Qt, GoogleTest or commit time: configuring and building afresh"
         fresh=(--fresh)
+        clean=(--clean-first)
     fi
     # The tests run under Wine, listed when ctest runs rather than at build
     # time.
     configure_build "$build" "${fresh[@]}" -DGTest_DIR="$gtest/lib/cmake/GTest" \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/windows/wine-run.sh" \
         -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
-    echo "$libraries" >"$build/libraries"
+    echo "$stamp" >"$build/built-for"
     version=$(sed -n 's/^version=//p' "$build/package.env")
     icon=$(sed -n 's/^icon=//p' "$build/package.env")
     zip="$out/sredna-$version-win64.zip"
@@ -128,9 +132,10 @@ configure() {
 
 # The folders of the MinGW runtime libraries the tests load from the build.
 runtime_path() {
-    local library
+    local library file
     for library in libstdc++-6.dll libwinpthread-1.dll; do
-        windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name="$library")")"
+        file=$(x86_64-w64-mingw32-g++-posix -print-file-name="$library")
+        windows_path "${file%/*}"
     done | paste -sd ';'
 }
 
@@ -139,10 +144,12 @@ run_tests() {
     # reads its fonts from a folder, here Liberation's (Times New Roman's
     # metric twin); Wine hands QT_ variables to Windows programs only when
     # they are written with WINE before them.
-    local fonts
-    fonts=$(dirname "$(fc-match -f '%{file}' 'Liberation Serif')")
-    WINEPATH="$(windows_path "$qt/bin");$(runtime_path)" \
-        WINEQT_QPA_FONTDIR="$(windows_path "$fonts")" \
+    # Each look-up on its own line: a command substitution inside another
+    # command's arguments fails without stopping anything.
+    local font winepath
+    font=$(fc-match -f '%{file}' 'Liberation Serif')
+    winepath="$(windows_path "$qt/bin");$(runtime_path)"
+    WINEPATH=$winepath WINEQT_QPA_FONTDIR="$(windows_path "${font%/*}")" \
         ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
 }
 
@@ -205,7 +212,8 @@ step "install the packages that are missing" packages install_packages
 step "build Qt and GoogleTest for Windows (the first time about 20 minutes)" libraries \
     build_libraries
 step "configure the cross build" configure configure
-step "cross-build the program and its tests" build cmake --build "$build" --parallel "$(nproc)"
+step "cross-build the program and its tests" build \
+    cmake --build "$build" --parallel "$(nproc)" "${clean[@]}"
 step "make a Wine prefix" wine wine_start "$build/wine"
 step "run the tests under Wine" tests run_tests
 step "package the zip, the installer and the MSI" package package "$build" "$out"
