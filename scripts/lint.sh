@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Static checks: clang-tidy (rules in .clang-tidy) and cppcheck over all of
-# the project's own sources: program, tests, benchmarks and fuzzers. Fails on
-# any finding.
+# Static checks: shellcheck over every shell script, then clang-tidy (rules
+# in .clang-tidy) and cppcheck over all of the project's own sources:
+# program, tests, benchmarks and fuzzers. Fails on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/ensure-packages.sh libgtest-dev libbenchmark-dev clang clang-tidy cppcheck
+scripts/ensure-packages.sh libgtest-dev libbenchmark-dev clang clang-tidy cppcheck shellcheck
+
+# Sourced files follow from the scripts that source them, found beside them.
+mapfile -t scripts < <(find scripts packaging -name '*.sh' | LC_ALL=C sort)
+shellcheck -x -P SCRIPTDIR "${scripts[@]}" .ci/run
 cmake --preset ci >/dev/null
 cmake --build --preset ci >/dev/null  # generates the Qt moc and resource sources
 cmake --preset fuzz >/dev/null        # the fuzzers compile only with clang

@@ -2,36 +2,80 @@
 # The program for 64-bit Windows, built on Debian and tested under Wine.
 # Installs what is missing; builds Qt and GoogleTest for Windows once and
 # caches them outside the source tree; cross-builds the program and its
-# tests and runs the tests under Wine; packages the program as a zip and an
-# installer in build/windows/out; and tries both under Wine: the unpacked zip
-# must open its window, and the installer must install and uninstall.
+# tests and runs the tests under Wine; packages the program as a zip, an
+# installer and an MSI in build/windows/out, with their SHA256SUMS; and tries
+# them under Wine: the unpacked zip must open its window, and the installer
+# and the MSI must install and uninstall.
+#
+#   scripts/windows.sh [--check-reproducible]
+#
+# With --check-reproducible (CI) it then builds the program again in another
+# folder, packages it again and fails unless every package is byte-identical.
 set -euo pipefail
+shopt -s inherit_errexit
 cd "$(dirname "$0")/.."
 repo=$(pwd)
 build="$repo/build/windows"
 out="$build/out"
 logs="$build/logs"
+again="$repo/build/windows-again"
+
+reproducible=false
+case "${1:-}" in
+    --check-reproducible) reproducible=true ;;
+    '') ;;
+    *)
+        echo "usage: scripts/windows.sh [--check-reproducible]" >&2
+        exit 2
+        ;;
+esac
 mkdir -p "$logs"
 source scripts/windows/wine.sh
-trap wine_stop EXIT
 
-# Each step writes to its own log. A failing step shows the end of its log
-# and one line that names it, and the command stops with a non-zero status.
+# What is built carries the time of the commit, not of the build: the linker
+# writes it as the programs' time stamp, rcc into the resources, and the
+# packages as every file's time.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct) || {
+        echo "windows: not a git checkout: set SOURCE_DATE_EPOCH to the source's time" >&2
+        exit 1
+    }
+fi
+export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
+
+# Each step writes to its own log. It runs in this shell, not under "if",
+# where bash would ignore set -e and only a step's last command would count:
+# any command that fails ends the script, and on the way out a failing step
+# shows the end of its log and one line that names it.
+exec 9>&2
+current_step=
+current_log=
+finish() {
+    local status=$?
+    if [ -n "$current_step" ]; then
+        tail -n 40 "$current_log" >&9
+        echo "windows: the step \"$current_step\" failed; its log is $current_log" >&9
+    fi
+    wine_stop
+    exit "$status"
+}
+trap finish EXIT
+
 step() {
-    local name=$1 log="$logs/$2.log" started=$SECONDS
+    local name=$1 started=$SECONDS
+    current_log="$logs/$2.log"
     shift 2
     echo "== $name"
-    if ! "$@" >"$log" 2>&1; then
-        tail -n 40 "$log" >&2
-        echo "windows: the step \"$name\" failed; its log is $log" >&2
-        exit 1
-    fi
+    current_step=$name
+    "$@" >"$current_log" 2>&1
+    current_step=
     echo "   $((SECONDS - started)) s"
 }
 
 install_packages() {
     scripts/ensure-packages.sh g++-mingw-w64-x86-64-posix mingw-w64-tools googletest \
-        dpkg-dev nsis wine64 xvfb x11-utils xdotool unzip locales fontconfig
+        dpkg-dev nsis wixl msitools faketime wine64 xvfb x11-utils xdotool zip unzip \
+        locales fontconfig
     scripts/windows/apt-source.sh qt6-base
     # Wine takes a program's regional settings from LANG, through the C
     # library's locales: the tests run in Bulgarian too.
@@ -47,24 +91,51 @@ build_libraries() {
     gtest=$(scripts/windows/gtest.sh)
 }
 
-configure() {
-    # Qt's toolchain file loads ours; the tests run under Wine, listed when
-    # ctest runs rather than at build time.
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+# configure_build FOLDER [CMAKE OPTION...]: Qt's toolchain file loads ours.
+# Paths of the source and of the build folder are written as "." and
+# "build", so that two folders build the same bytes.
+configure_build() {
+    local folder=$1
+    shift
+    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
-        -DGTest_DIR="$gtest/lib/cmake/GTest" \
+        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$repo=. -ffile-prefix-map=$folder=build" \
+        -DSREDNA_WERROR=ON -DSREDNA_BUILD_BENCH=OFF "$@"
+}
+
+configure() {
+    # A build folder keeps the Qt it was first configured with, and what it
+    # built keeps the time of the commit it was built at: ninja does not see
+    # SOURCE_DATE_EPOCH change. When either changes, the folder is configured
+    # afresh and built again from scratch, or the program would ship an old
+    # Qt, or another commit's time.
+    local stamp="$qt $gtest $SOURCE_DATE_EPOCH" fresh=()
+    clean=()
+    if [ -f "$build/CMakeCache.txt" ] && [ "$(cat "$build/built-for" 2>/dev/null)" != "$stamp" ]; then
+        echo "Another Qt, GoogleTest or commit time: configuring and building afresh"
+        fresh=(--fresh)
+        clean=(--clean-first)
+    fi
+    # The tests run under Wine, listed when ctest runs rather than at build
+    # time.
+    configure_build "$build" "${fresh[@]}" -DGTest_DIR="$gtest/lib/cmake/GTest" \
         -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/windows/wine-run.sh" \
-        -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
-        -DSREDNA_WERROR=ON -DSREDNA_BUILD_BENCH=OFF
-    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+        -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
+    echo "$stamp" >"$build/built-for"
+    version=$(sed -n 's/^version=//p' "$build/package.env")
+    icon=$(sed -n 's/^icon=//p' "$build/package.env")
+    zip="$out/sredna-$version-win64.zip"
+    setup="$out/sredna-$version-setup.exe"
+    msi="$out/sredna-$version-win64.msi"
 }
 
 # The folders of the MinGW runtime libraries the tests load from the build.
 runtime_path() {
-    local library
+    local library file
     for library in libstdc++-6.dll libwinpthread-1.dll; do
-        windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name="$library")")"
+        file=$(x86_64-w64-mingw32-g++-posix -print-file-name="$library")
+        windows_path "${file%/*}"
     done | paste -sd ';'
 }
 
@@ -73,44 +144,89 @@ run_tests() {
     # reads its fonts from a folder, here Liberation's (Times New Roman's
     # metric twin); Wine hands QT_ variables to Windows programs only when
     # they are written with WINE before them.
-    local fonts
-    fonts=$(dirname "$(fc-match -f '%{file}' 'Liberation Serif')")
-    WINEPATH="$(windows_path "$qt/bin");$(runtime_path)" \
-        WINEQT_QPA_FONTDIR="$(windows_path "$fonts")" \
+    # Each look-up on its own line: a command substitution inside another
+    # command's arguments fails without stopping anything.
+    local font winepath
+    font=$(fc-match -f '%{file}' 'Liberation Serif')
+    winepath="$(windows_path "$qt/bin");$(runtime_path)"
+    WINEPATH=$winepath WINEQT_QPA_FONTDIR="$(windows_path "${font%/*}")" \
         ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
 }
 
+# package FOLDER OUT: installs the build in FOLDER into FOLDER/stage and
+# makes of that stage the zip, the installer and the MSI in OUT, and their
+# SHA256SUMS. Every file gets the same time and permissions, and the zip
+# takes its entries in sorted order: two builds package the same bytes.
 package() {
-    rm -rf "$out" "$build/stage"
-    cpack --config "$build/CPackConfig.cmake" -B "$out"
-    rm -rf "$out/_CPack_Packages"
-    zip="$out/sredna-$version-win64.zip"
-    [ -f "$zip" ]
+    local folder=$1 to=$2 stage="$1/stage" name="sredna-$version-win64"
+    rm -rf "$to" "$stage"
+    mkdir -p "$to"
+    cmake --install "$folder" --prefix "$stage"
+    chmod -R u=rwX,go=rX "$stage"
+    find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+
+    # The zip holds one folder named after the package.
+    local top
+    top=$(mktemp -d)
+    cp -a "$stage" "$top/$name"
+    (cd "$top" && find "$name" | LC_ALL=C sort | TZ=UTC zip -X -q -@ "$to/$name.zip")
+    rm -rf "$top"
 
     # The installer takes the same folder, and its uninstaller a list of
     # exactly what it holds.
-    local stage="$build/stage" files="$build/installed-files.nsh"
-    cmake --install "$build" --prefix "$stage"
+    local files="$folder/installed-files.nsh"
+    # shellcheck disable=SC2016 # $INSTDIR is NSIS's, not the shell's
     (
         cd "$stage"
-        find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
-        find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
+        find . -type f | LC_ALL=C sort |
+            sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|'
+        find . -mindepth 1 -type d | LC_ALL=C sort -r |
+            sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|'
     ) >"$files"
-    setup="$out/sredna-$version-setup.exe"
-    makensis -INPUTCHARSET UTF8 -V2 -DSOURCE="$stage" -DFILES="$files" -DOUTFILE="$setup" \
-        "$build/installer.nsi"
+    makensis -INPUTCHARSET UTF8 -V2 -DSOURCE="$stage" -DFILES="$files" \
+        -DOUTFILE="$to/sredna-$version-setup.exe" "$folder/installer.nsi"
+
+    scripts/windows/msi.sh "$stage" "$version" "$icon" "$to/$name.msi"
+    (cd "$to" && sha256sum "$name.zip" "sredna-$version-setup.exe" "$name.msi" >SHA256SUMS)
+}
+
+# The program alone, built and packaged again in another folder: every
+# package must come out byte for byte the same.
+check_reproducible() {
+    rm -rf "$again"
+    configure_build "$again" -DSREDNA_BUILD_TESTS=OFF
+    cmake --build "$again" --parallel "$(nproc)"
+    package "$again" "$again/out"
+    local artefact differ=()
+    for artefact in "$out"/*; do
+        cmp "$artefact" "$again/out/${artefact##*/}" || differ+=("${artefact##*/}")
+    done
+    if [ ${#differ[@]} -ne 0 ]; then
+        echo "not reproducible: ${differ[*]} differ between $out and $again/out" >&2
+        return 1
+    fi
+    echo "the same bytes twice: $(cd "$out" && echo *)"
 }
 
 step "install the packages that are missing" packages install_packages
 step "build Qt and GoogleTest for Windows (the first time about 20 minutes)" libraries \
     build_libraries
 step "configure the cross build" configure configure
-step "cross-build the program and its tests" build cmake --build "$build"
+step "cross-build the program and its tests" build \
+    cmake --build "$build" --parallel "$(nproc)" "${clean[@]}"
 step "make a Wine prefix" wine wine_start "$build/wine"
 step "run the tests under Wine" tests run_tests
-step "package the zip and the installer" package package
+step "package the zip, the installer and the MSI" package package "$build" "$out"
 step "start the program from the unpacked zip under Wine" start \
     scripts/windows/check-start.sh "$zip"
-step "install and uninstall under Wine" installer scripts/windows/check-installer.sh "$setup"
-grep -E '^(100% tests passed|[0-9]+% tests passed)' "$logs/tests.log" || true
+step "install, upgrade and uninstall with the installer under Wine" installer \
+    scripts/windows/check-installer.sh "$setup" "$build/installer.nsi" "$build/stage" \
+    "$build/installed-files.nsh"
+step "install, upgrade and remove the MSI under Wine" msi \
+    scripts/windows/check-msi.sh "$build/stage" "$icon" "$msi"
+if "$reproducible"; then
+    step "build and package the program again in another folder: the same bytes" again \
+        check_reproducible
+fi
+grep -E '^[0-9]+% tests passed' "$logs/tests.log" || true
 ls -l "$out"

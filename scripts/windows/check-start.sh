@@ -10,8 +10,17 @@ zip=$1
 limit=60
 caption="www.example.org   Средна аритметична, геометрична, квадратична , хармонична"
 
+# However a check ends, the program does not stay behind it.
 unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
+program=
+cleanup() {
+    if [ -n "$program" ] && kill -0 "$program" 2>/dev/null; then
+        kill "$program" 2>/dev/null || true
+        wait "$program" 2>/dev/null || true
+    fi
+    rm -rf "$unpacked"
+}
+trap cleanup EXIT
 unzip -q "$zip" -d "$unpacked"
 exe=$(find "$unpacked" -name sredna.exe)
 
@@ -23,7 +32,6 @@ program=$!
 window=$(timeout "$limit" xdotool search --sync --onlyvisible --name 'www\.example\.org' |
     head -n 1) || {
     echo "no window within $limit s" >&2
-    kill "$program" 2>/dev/null
     exit 1
 }
 mapped=$(date +%s.%N)
@@ -50,8 +58,10 @@ for _ in $(seq 100); do
 done
 if kill -0 "$program" 2>/dev/null; then
     echo "the program did not end after its window was closed" >&2
-    kill "$program"
     exit 1
 fi
-wait "$program" || { echo "the program ended with status $?" >&2; exit 1; }
+status=0
+wait "$program" || status=$?
+program=
+[ "$status" -eq 0 ] || { echo "the program ended with status $status" >&2; exit 1; }
 echo "closed cleanly"

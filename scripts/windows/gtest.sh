@@ -7,7 +7,7 @@ toolchain="$here/../../cmake/mingw-w64-x86_64.cmake"
 source "$here/cache.sh"
 
 version=$(dpkg-query -W -f='${Version}' googletest)
-key=$( { echo "$version"; cat "$toolchain"; } | cache_key)
+key=$( { echo "$version"; cache_recipe "$0" "$toolchain"; } | cache_key)
 
 build_gtest() {
     local prefix=$1 work=$2

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: runs Windows programs under Wine, headless, in a private prefix
 # that wine_start makes afresh, on an X server of its own (Xvfb).
 
@@ -16,8 +17,10 @@ windows_path() {
 }
 
 # wine_start PREFIX: a fresh Wine prefix at PREFIX and an X server for it;
-# wine_stop ends both.
+# wine_stop ends both, and nothing else: not the server of a prefix the
+# caller's shell may have named in WINEPREFIX before wine_start ran.
 wine_start() {
+    wine_prefix=$1
     export WINEPREFIX=$1
     rm -rf "$WINEPREFIX"
     local display_file
@@ -30,7 +33,8 @@ wine_start() {
         [ "$tries" -le 100 ] || { echo "Xvfb did not start" >&2; return 1; }
         sleep 0.1
     done
-    export DISPLAY=":$(cat "$display_file")"
+    DISPLAY=":$(cat "$display_file")"
+    export DISPLAY
     rm -f "$display_file"
     "$wine_bin" wineboot --init </dev/null >/dev/null 2>&1
     # Wine's server and background services are then started for good before
@@ -45,7 +49,12 @@ wine_start() {
 }
 
 wine_stop() {
-    [ -n "${WINEPREFIX:-}" ] && "$wineserver_bin" -k 2>/dev/null || true
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=
+    if [ -n "${wine_prefix:-}" ]; then
+        WINEPREFIX=$wine_prefix "$wineserver_bin" -k 2>/dev/null || true
+        wine_prefix=
+    fi
+    if [ -n "${xvfb_pid:-}" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=
+    fi
 }
