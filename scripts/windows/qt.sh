@@ -31,6 +31,25 @@ build_qt() {
     echo "Building Qt $version for Windows (about 20 minutes on 2 cores)" >&2
     (cd "$work" && apt-get source -qq "qt6-base=$version")
     source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+    # Time stamps in the libraries from the source's own date, so two builds
+    # of one source give the same DLLs.
+    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$source/debian/changelog" -STimestamp)
+    export SOURCE_DATE_EPOCH
+    # The licence texts of Qt and of the third-party code built into it, as
+    # the source has them, and how it was configured, for the packages that
+    # ship these libraries; first, so a fault here costs no build.
+    local notices="$work/stage$prefix/share/licenses/qt6-base"
+    mkdir -p "$notices"
+    # LICENSES/ whole; under src/ the attributions and every licence text
+    # they name (FreeType's FTL.TXT has no licence-like name).
+    (cd "$source" && {
+        find LICENSES -type f
+        find src \( -name qt_attribution.json -o -iname '*LICEN[CS]E*' -o -iname 'COPYING*' \) \
+            -type f -not -path '*/doc/*'
+        echo src/3rdparty/freetype/docs/FTL.TXT
+    } | xargs -d '\n' cp --parents -t "$notices")
+    echo "$version" >"$notices/debian-source-version"
+    printf '%s\n' "${options[@]}" >"$notices/configure-options"
     mkdir "$work/build"
     cd "$work/build"
     "$source/configure" "${options[@]}" -qt-host-path /usr -prefix "$prefix" -- \
@@ -38,16 +57,6 @@ build_qt() {
         -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
     cmake --build . --parallel "$(nproc)"
     DESTDIR="$work/stage" cmake --install .
-    # The licence texts of Qt and of the third-party code built into it, as
-    # the source has them, and how it was configured, for the packages that
-    # ship these libraries.
-    local notices="$work/stage$prefix/share/licenses/qt6-base"
-    mkdir -p "$notices"
-    (cd "$source" && find LICENSES src \( -name qt_attribution.json -o -iname 'LICENSE*' \
-        -o -iname 'COPYING*' -o -iname 'LICENCE*' \) -type f -print0 |
-        xargs -0 cp --parents -t "$notices")
-    echo "$version" >"$notices/debian-source-version"
-    printf '%s\n' "${options[@]}" >"$notices/configure-options"
 }
 
 cached_build "qt-${version%%+*}-win64-$key" build_qt
