@@ -69,9 +69,8 @@ UserNumber ReadUserNumber(std::string_view text) {
             return Refused(NumberRefusal::NotANumber);
         }
         // Four digits already reach far beyond any limit below.
-        for (const char c : WithoutLeading(digits).substr(0, 4)) {
-            exponent = exponent * 10 + (c - '0');
-        }
+        const std::string_view power = WithoutLeading(digits).substr(0, 4);
+        std::from_chars(power.data(), power.data() + power.size(), exponent);
         exponent = below ? -exponent : exponent;
     }
     if (i != s.size()) {
