@@ -36,14 +36,26 @@ window=$(timeout "$limit" xdotool search --sync --onlyvisible --name 'www\.examp
 }
 mapped=$(date +%s.%N)
 awk -v a="$started" -v b="$mapped" 'BEGIN { printf "window mapped after %.2f s\n", b - a }'
-shown=$(xdotool getwindowname "$window")
+# The window found first can be gone a moment later, while the program is
+# still starting: look it up again until one answers.
+shown=
+size=
+for _ in $(seq 50); do
+    if shown=$(xdotool getwindowname "$window" 2>/dev/null) &&
+        info=$(xwininfo -id "$window" 2>/dev/null); then
+        size=$(awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }' <<<"$info")
+        break
+    fi
+    sleep 0.2
+    window=$(xdotool search --onlyvisible --name 'www\.example\.org' | head -n 1) || true
+done
+[ -n "$size" ] || { echo "the program's window cannot be read" >&2; exit 1; }
 if [ "$shown" != "$caption" ]; then
     echo "caption is \"$shown\", not \"$caption\"" >&2
     exit 1
 fi
 # With no window manager, Wine's X window is the client area: 7785 × 6570
 # twips at 100 %.
-size=$(xwininfo -id "$window" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 if [ "$size" != 519x438 ]; then
     echo "the client area is $size, not 519x438" >&2
     exit 1
@@ -51,7 +63,16 @@ fi
 
 # Closing the window (WM_CLOSE, as the title bar's close button sends) ends
 # the program.
-"$wine_bin" taskkill /im sredna.exe >/dev/null 2>&1
+# A program still busy starting may not take the request yet: ask again.
+closed=false
+for _ in $(seq 10); do
+    if said=$("$wine_bin" taskkill /im sredna.exe 2>&1); then
+        closed=true
+        break
+    fi
+    sleep 0.5
+done
+$closed || { echo "taskkill could not close the program: $said" >&2; exit 1; }
 for _ in $(seq 100); do
     kill -0 "$program" 2>/dev/null || break
     sleep 0.1
