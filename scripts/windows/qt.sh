@@ -13,9 +13,10 @@ version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 options=(
     -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32-
     -release -shared -nomake tests -nomake examples
-    # Only Core, Gui, Widgets, Test and the platform plugins are needed.
+    # Only Core, Gui, Widgets, PrintSupport (the print dialog), Test and the
+    # platform plugins are needed.
     -no-opengl -no-feature-vulkan -no-feature-direct2d -no-dbus -no-icu
-    -no-feature-sql -no-feature-network -no-feature-printsupport
+    -no-feature-sql -no-feature-network
     -no-feature-concurrent -no-feature-xml -no-feature-zstd -no-feature-jpeg
     -no-fontconfig
     # The source package strips wintab.h, and without Direct2D this Qt does
