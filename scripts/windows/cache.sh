@@ -36,7 +36,10 @@ cached_build() {
         status=$?
         set -e
         if [ "$status" -ne 0 ]; then
+            # The whole log stays: the first error is often far from its end.
+            cp "$work/build.log" "$cache_root/$1.failed.log"
             tail -n 40 "$work/build.log" >&2
+            echo "the whole log: $cache_root/$1.failed.log" >&2
             rm -rf "$work"
             return 1
         fi
