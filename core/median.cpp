@@ -22,7 +22,7 @@ bool IsPlainWholeNumber(const std::string& text) {
 // width and go into the sorted work list. Plain whole numbers are sorted and
 // compared as texts, as they always have been; any other values ("-1",
 // "2,5") by the numbers they read as, since their text order is not numeric.
-std::optional<double> Median(const ListBox& values, ListBox& workList, Report& report) {
+MeanOutcome Median(const ListBox& values, ListBox& workList, Report& report) {
     report.Start("Изчислявам медиана на въведените данни:");
     report.Append("Данните се подреждат във възходящ ред.", kCrLf);
     report.Append("Изтриват се повтарящите се стойности.", kCrLf);
@@ -83,7 +83,7 @@ std::optional<double> Median(const ListBox& values, ListBox& workList, Report& r
         median = ItemValue(workList.Item(h - 1));
     }
     report.Append("медиана = ", median, kCrLf);
-    return std::nullopt;
+    return MeanOutcome::Of(median);
 }
 
 }  // namespace sredna::branches

@@ -37,8 +37,13 @@ constexpr std::size_t kMaxItems = 1024;
 constexpr double kPreviousMean = -7.25;
 
 constexpr std::string_view kNoValues = "Няма въведени стойности!\r\n";
+constexpr std::string_view kOneValue =
+    "Въведена е само една стойност, а за средна стойност са нужни поне две!\r\n";
 constexpr std::string_view kZeroRefusal = "Между въведените стойности не трябва да има 0!";
+constexpr std::string_view kNegativeRefusal =
+    "Между въведените стойности не трябва да има отрицателни числа!";
 constexpr std::string_view kRunningSum = "към натрупаната сума ";
+constexpr std::string_view kRunningProduct = "към натрупаното произведение ";
 constexpr std::string_view kNearest = "Минимално отклонение от изчислената средна стойност = ";
 constexpr std::string_view kFarthest = "Максималмо отклонение от изчислената средна стойност = ";
 constexpr std::array<std::string_view, 6> kHeaders = {
@@ -96,9 +101,6 @@ std::optional<Bounds> MeanBounds(MeanKind kind, const std::vector<double>& value
         }
         case MeanKind::Harmonic:
         case MeanKind::Geometric: {
-            if (low <= 0) {
-                return std::nullopt;  // the harmonic mean of mixed signs lies anywhere
-            }
             const double slack = 1e-9 * high + 1e-300;
             return Bounds{low - slack, high + slack};
         }
@@ -143,19 +145,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                "Calculate changed the data; " + subject);
     FUZZ_CHECK(report.ends_with("\r\n"), "the report ends mid-line: " + subject);
     if (valuesBefore.size() < 2) {
-        FUZZ_CHECK(report == kNoValues, subject);
+        FUZZ_CHECK(report == (valuesBefore.empty() ? kNoValues : kOneValue), subject);
         FUZZ_CHECK(model.StoredMean == kPreviousMean, subject);
         return 0;
     }
     FUZZ_CHECK(report.starts_with(kHeaders[static_cast<std::size_t>(kind)]),
                "the report does not start with its header: " + subject);
 
-    // A report ends with a fault line, the harmonic refusal (on the line of
-    // the running sum), or the two deviation lines; only these store a mean.
+    // A report ends with a fault line, the refusal of a value not above 0
+    // (harmonic and geometric, on the running line), or the two deviation
+    // lines; only these store a mean.
     const std::string_view last = Line(report, 0);
     const bool fault = last.starts_with(ArithmeticFault::kPrefix);
-    const bool refused =
-        kind == MeanKind::Harmonic && last.starts_with(kRunningSum) && last.ends_with(kZeroRefusal);
+    const bool positiveOnly = kind == MeanKind::Harmonic || kind == MeanKind::Geometric;
+    const bool refused = positiveOnly &&
+                         (last.starts_with(kRunningSum) || last.starts_with(kRunningProduct)) &&
+                         (last.ends_with(kZeroRefusal) || last.ends_with(kNegativeRefusal));
     if (fault || refused || kind == MeanKind::Median) {
         FUZZ_CHECK(model.StoredMean == kPreviousMean,
                    "the stored mean became " + Shown(model.StoredMean) + "; " + subject);
@@ -172,6 +177,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& item : valuesBefore) {
         numbers.push_back(sredna::ItemValue(item));
     }
+    FUZZ_CHECK(!positiveOnly || *std::min_element(numbers.begin(), numbers.end()) > 0,
+               "a mean of values not all above 0: " + subject);
     if (const std::optional<Bounds> bounds = MeanBounds(kind, numbers)) {
         FUZZ_CHECK(model.StoredMean >= bounds->low && model.StoredMean <= bounds->high,
                    "mean " + Shown(model.StoredMean) + " outside " + Shown(bounds->low) + " .. " +
