@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/arithmetic_fault.h"
 #include "core/mean_branches.h"
@@ -15,6 +16,11 @@ bool IsPlainWholeNumber(const std::string& text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
            (text[0] != '0' || text.size() == 1);
 }
+
+struct Padded {
+    double number;
+    std::string text;
+};
 
 }  // namespace
 
@@ -40,32 +46,31 @@ MeanOutcome Median(const ListBox& values, ListBox& workList, Report& report) {
     for (int p = 0; p <= last && plain; ++p) {
         plain = IsPlainWholeNumber(values.Item(p));
     }
-    if (!plain) {
-        // A value beyond a double faults here, before the work list changes.
-        for (int p = 0; p <= last; ++p) {
-            static_cast<void>(ItemValue(values.Item(p)));
-        }
-    }
-    auto same = [plain](const std::string& a, const std::string& b) {
-        return plain ? a == b : ItemValue(a) == ItemValue(b);
-    };
-
-    workList.Clear();
-    workList.SetSortOrder(plain ? SortOrder::Text : SortOrder::Numeric);
+    // Each padded text with the number it reads as; a value beyond a double
+    // faults here, before the work list changes.
+    std::vector<Padded> padded;
+    padded.reserve(static_cast<std::size_t>(last) + 1);
     for (int p = 0; p <= last; ++p) {
         const std::string& item = values.Item(p);
-        workList.AddItem(std::string(width - item.size(), ' ') + item);
+        padded.push_back(
+            {plain ? 0 : ItemValue(item), std::string(width - item.size(), ' ') + item});
     }
-
-    // The count is read afresh before every comparison: it shrinks as
-    // repeats go.
-    int i = 0;
-    while (i < workList.Count() - 1) {
-        if (same(workList.Item(i + 1), workList.Item(i))) {
-            workList.RemoveItem(i + 1);
-        } else {
-            ++i;
-        }
+    auto less = [plain](const Padded& a, const Padded& b) {
+        return plain ? ListBox::TextLess(a.text, b.text) : a.number < b.number;
+    };
+    auto same = [plain](const Padded& a, const Padded& b) {
+        return plain ? a.text == b.text : a.number == b.number;
+    };
+    // In the work list's order, equal ones in the order they came, as
+    // inserting them one by one would leave them; of the repeats, which then
+    // stand together, the first stays. Sorting first and adding the distinct
+    // texts in order keeps a long list from moving its items over and over.
+    std::stable_sort(padded.begin(), padded.end(), less);
+    padded.erase(std::unique(padded.begin(), padded.end(), same), padded.end());
+    workList.Clear();
+    workList.SetSortOrder(plain ? SortOrder::Text : SortOrder::Numeric);
+    for (Padded& entry : padded) {
+        workList.AddItem(std::move(entry.text));
     }
 
     const int m = workList.Count();
