@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "core/numbers.h"
 
@@ -29,17 +30,15 @@ NumberLine::NumberLine(double smallest, double largest, int columns, int maxTick
     // otherwise room for half a dot beyond the extreme values, and a little.
     const double pad =
         span == 0 ? std::max(std::abs(smallest) * 0.1, 1.0) : span * std::max(0.05, 1.0 / columns);
-    low_ = smallest - pad;
-    high_ = largest + pad;
-    if (!std::isfinite(high_ - low_)) {
-        // At the ends of the doubles' range: the values alone, and no ticks.
-        low_ = smallest;
-        high_ = largest;
-        dotWidth_ = high_ / columns - low_ / columns;
-        return;
+    // At the ends of the doubles' range the line stops at the largest
+    // double, and is too wide for ticks.
+    constexpr double kLargest = std::numeric_limits<double>::max();
+    low_ = std::max(smallest - pad, -kLargest);
+    high_ = std::min(largest + pad, kLargest);
+    dotWidth_ = high_ / columns - low_ / columns;
+    if (std::isfinite(high_ - low_)) {
+        PlaceTicks(maxTicks, separator);
     }
-    dotWidth_ = (high_ - low_) / columns;
-    PlaceTicks(maxTicks, separator);
 }
 
 double NumberLine::Position(double value) const {

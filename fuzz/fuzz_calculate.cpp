@@ -2,6 +2,8 @@
 // separators. Nothing escapes it; the report starts with the kind's header
 // (or refuses a list of fewer than two values); the stored mean changes only
 // when a mean was reported, and then lies where a mean of its kind must.
+// The picture of the same lists escapes nothing, changes nothing, has a mean
+// exactly when the report does, the same one, and a sane layout.
 //
 // Input: byte 0 the kind, as a digit ("6" selects none: the arithmetic
 // mean); byte 1 "," for that separator, anything else for "."; then the
@@ -20,6 +22,7 @@
 #include "core/arithmetic_fault.h"
 #include "core/calculate.h"
 #include "core/numbers.h"
+#include "core/picture_model.h"
 #include "core/window_model.h"
 #include "fuzz/fuzz_check.h"
 
@@ -109,6 +112,65 @@ std::optional<Bounds> MeanBounds(MeanKind kind, const std::vector<double>& value
     }
 }
 
+bool Within(double position) {
+    return position >= -0.01 && position <= 1.01;
+}
+
+void CheckLayout(const sredna::Picture& picture, int stackHeight, const std::string& subject) {
+    for (const sredna::Tick& tick : picture.line.Ticks()) {
+        FUZZ_CHECK(Within(tick.position), "tick at " + Shown(tick.position) + "; " + subject);
+    }
+    FUZZ_CHECK(picture.line.Ticks().size() <= 101, subject);
+    const auto& columns = picture.stacks.Columns();
+    for (const sredna::StackedValue& v : picture.stacks.Values()) {
+        FUZZ_CHECK(v.column >= 0 && static_cast<std::size_t>(v.column) < columns.size(), subject);
+        const sredna::DotColumn& column = columns[static_cast<std::size_t>(v.column)];
+        FUZZ_CHECK(Within(column.position) && column.dots >= 1 && column.dots <= stackHeight &&
+                       v.topRow >= 1 && v.topRow <= column.dots,
+                   "a dot out of place; " + subject);
+    }
+    for (const auto& named : {picture.nearest, picture.farthest}) {
+        FUZZ_CHECK(!named || named->value >= 0, "a named value without dots; " + subject);
+    }
+    FUZZ_CHECK(!picture.description.empty(), subject);
+}
+
+// The picture's mean is the report's: the stored one, or the median's last
+// line.
+void CheckPicture(const WindowModel& model, MeanKind kind, char separator,
+                  const std::string& subject) {
+    const std::vector<std::string> workList = model.Spis(sredna::kMedianList).Items();
+    constexpr sredna::PictureGeometry kGeometry{37, 9, 8};
+    sredna::Picture picture;
+    try {
+        picture =
+            sredna::BuildPicture(model.Spis(sredna::kValuesList), model.Spis(sredna::kWeightsList),
+                                 kind, separator, kGeometry);
+    } catch (const std::exception& e) {
+        FUZZ_CHECK(false, std::string("BuildPicture let out: ") + e.what());
+    }
+    FUZZ_CHECK(model.Spis(sredna::kMedianList).Items() == workList,
+               "the picture changed the work list; " + subject);
+    CheckLayout(picture, kGeometry.stackHeight, subject);
+    const std::string& report = model.Text1(sredna::kReportBox).Text();
+    const sredna::Centre& selected = picture.Selected();
+    if (kind == MeanKind::Median) {
+        const std::string_view last = report.size() > 2 ? Line(report, 0) : std::string_view();
+        const bool reported = last.starts_with("медиана = ");
+        FUZZ_CHECK(selected.value.has_value() == reported, subject);
+        FUZZ_CHECK(!reported || selected.label.ends_with(last.substr(last.find(" = "))),
+                   "the picture's median is " + selected.label + "; " + subject);
+        return;
+    }
+    const bool reported = report.size() > 2 && Line(report, 0).starts_with(kFarthest);
+    FUZZ_CHECK(selected.value.has_value() == reported,
+               "mean in the picture, not in the report, "
+               "or the other way round; " +
+                   subject);
+    FUZZ_CHECK(!reported || *selected.value == model.StoredMean,
+               "the picture's mean " + Shown(selected.value.value_or(0)) + "; " + subject);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -144,6 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(values.Items() == valuesBefore && weights.Items() == weightsBefore,
                "Calculate changed the data; " + subject);
     FUZZ_CHECK(report.ends_with("\r\n"), "the report ends mid-line: " + subject);
+    CheckPicture(model, kind, separator, subject);
     if (valuesBefore.size() < 2) {
         FUZZ_CHECK(report == (valuesBefore.empty() ? kNoValues : kOneValue), subject);
         FUZZ_CHECK(model.StoredMean == kPreviousMean, subject);
