@@ -17,10 +17,11 @@ int DotsFor(double count, double valuesPerDot, int stackHeight) {
 // a count beyond every such number takes the largest.
 double FittingValuesPerDot(double tallest, int stackHeight) {
     for (double power = 1;; power *= 10) {
-        for (double m : {1.0, 2.0, 5.0}) {
-            if (std::round(tallest / (m * power)) <= stackHeight) {
-                return m * power;
-            }
+        const auto* fit = std::find_if(
+            kRoundMultiples.begin(), kRoundMultiples.end(),
+            [&](double m) { return std::round(tallest / (m * power)) <= stackHeight; });
+        if (fit != kRoundMultiples.end()) {
+            return *fit * power;
         }
         if (!std::isfinite(power * 100)) {
             return power * 10;

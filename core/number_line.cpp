@@ -1,7 +1,6 @@
 #include "core/number_line.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -49,16 +48,13 @@ double NumberLine::Position(double value) const {
 void NumberLine::PlaceTicks(int maxTicks, char separator) {
     const double raw = (high_ - low_) / std::clamp(maxTicks, 2, 100);
     int exponent = static_cast<int>(std::floor(std::log10(raw)));
-    double multiple = 10;
-    for (double m : {1.0, 2.0, 5.0}) {
-        if (Scaled(m, exponent) >= raw) {
-            multiple = m;
-            break;
-        }
-    }
-    if (multiple == 10) {
-        multiple = 1;
+    const auto* fit = std::find_if(kRoundMultiples.begin(), kRoundMultiples.end(),
+                                   [&](double m) { return Scaled(m, exponent) >= raw; });
+    double multiple = 1;
+    if (fit == kRoundMultiples.end()) {
         ++exponent;
+    } else {
+        multiple = *fit;
     }
     // No finer than the last of the 15 digits a label shows, so that no two
     // labels read the same.

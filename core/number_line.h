@@ -1,9 +1,13 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 namespace sredna {
+
+// Round steps are these times a power of ten.
+inline constexpr std::array<double, 3> kRoundMultiples = {1, 2, 5};
 
 // A tick of the number line and its label, written as the program writes
 // numbers.
