@@ -30,8 +30,8 @@ void BM_BuildPicture(benchmark::State& state) {
     Fill(model, state.range(1) != 0);
     const PictureGeometry geometry{120, 40, 12};
     for (auto _ : state) {
-        Picture picture = BuildPicture(model.Spis(kValuesList), model.Spis(kWeightsList), kind,
-                                       ',', geometry);
+        Picture picture =
+            BuildPicture(model.Spis(kValuesList), model.Spis(kWeightsList), kind, ',', geometry);
         benchmark::DoNotOptimize(picture.description.data());
     }
 }
