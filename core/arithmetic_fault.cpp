@@ -11,8 +11,6 @@ std::string ArithmeticFault::messageFor(Kind kind) {
             return text + "числото е извън допустимия обхват!";
         case Kind::DivisionByZero:
             return text + "деление на нула!";
-        case Kind::InvalidLogarithm:
-            return text + "логаритъм от число, което не е положително!";
         case Kind::MissingWeight:
             return text + "липсва тегло за някоя от стойностите!";
         case Kind::NotANumber:

@@ -10,7 +10,7 @@ namespace sredna {
 // the core arbitrary data does, and Calculate turns it into a report line.
 class ArithmeticFault : public std::runtime_error {
 public:
-    enum class Kind { Overflow, DivisionByZero, InvalidLogarithm, MissingWeight, NotANumber };
+    enum class Kind { Overflow, DivisionByZero, MissingWeight, NotANumber };
 
     explicit ArithmeticFault(Kind kind);
 

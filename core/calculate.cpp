@@ -4,14 +4,17 @@
 
 #include "core/arithmetic_fault.h"
 #include "core/mean_branches.h"
-#include "core/report.h"
 
 namespace sredna {
 
 namespace {
 
-std::optional<double> RunBranch(MeanKind kind, WindowModel& model, Report& report) {
-    const ListBox& values = model.Spis(kValuesList);
+constexpr std::string_view kNoValues = "Няма въведени стойности!";
+constexpr std::string_view kOneValue =
+    "Въведена е само една стойност, а за средна стойност са нужни поне две!";
+
+MeanOutcome RunBranch(MeanKind kind, const ListBox& values, const ListBox& weights,
+                      ListBox& workList, Report& report) {
     switch (kind) {
         case MeanKind::Arithmetic:
             return branches::Arithmetic(values, report);
@@ -22,45 +25,77 @@ std::optional<double> RunBranch(MeanKind kind, WindowModel& model, Report& repor
         case MeanKind::Geometric:
             return branches::Geometric(values, report);
         case MeanKind::Weighted:
-            return branches::Weighted(values, model.Spis(kWeightsList), report);
+            return branches::Weighted(values, weights, report);
         case MeanKind::Median:
             // Sorts plain whole numbers as texts, any other values by number.
-            return branches::Median(values, model.Spis(kMedianList), report);
+            return branches::Median(values, workList, report);
     }
-    return std::nullopt;
+    return {};
 }
 
-// Ends the report with the fault on a line of its own, so the steps that led
-// to it stay readable.
-void ReportFault(TextBox& box, const ArithmeticFault& fault) {
-    const std::string& text = box.Text();
-    if (!text.empty() && !text.ends_with(kCrLf)) {
-        box.Append(kCrLf);
+// The search both the report and the picture name their values by. The
+// comparisons are strict, so the lowest position wins ties; item 0 compared
+// with itself changes nothing.
+Deviations FindDeviations(const ListBox& values, double mean) {
+    auto deviation = [&](int p) { return Checked(std::abs(ItemValue(values.Item(p)) - mean)); };
+    Deviations found;
+    found.nearest = deviation(0);
+    found.farthest = found.nearest;
+    for (int p = 0; p < values.Count(); ++p) {
+        const double d = deviation(p);
+        if (found.nearest > d) {
+            found.nearest = d;
+            found.nearestPosition = p;
+        }
+        if (d > found.farthest) {
+            found.farthest = d;
+            found.farthestPosition = p;
+        }
     }
-    box.Append(fault.what());
-    box.Append(kCrLf);
+    return found;
+}
+
+void WriteDeviations(Report& report, const ListBox& values, const Deviations& found) {
+    report.Append("Минимално отклонение от изчислената средна стойност = ", found.nearest,
+                  " при стойност ", values.Item(found.nearestPosition), kCrLf);
+    // "Максималмо" is spelled so on purpose: it is what the program has
+    // always written.
+    report.Append("Максималмо отклонение от изчислената средна стойност = ", found.farthest,
+                  " при стойност ", values.Item(found.farthestPosition), kCrLf);
 }
 
 }  // namespace
 
+MeanOutcome CalculateMean(MeanKind kind, const ListBox& values, const ListBox& weights,
+                          ListBox& workList, Report& report) {
+    if (values.Count() < 2) {
+        const bool none = values.Count() == 0;
+        report.Start(none ? kNoValues : kOneValue);
+        return MeanOutcome::Without(none ? NoMeanReason::NoValues : NoMeanReason::OneValue);
+    }
+    try {
+        MeanOutcome outcome = RunBranch(kind, values, weights, workList, report);
+        if (outcome.mean && kind != MeanKind::Median) {
+            outcome.deviations = FindDeviations(values, *outcome.mean);
+            WriteDeviations(report, values, *outcome.deviations);
+        }
+        return outcome;
+    } catch (const ArithmeticFault& fault) {
+        // On a line of its own, so the steps that led to it stay readable.
+        report.AppendLine(fault.what());
+        return MeanOutcome::Without(NoMeanReason::Fault);
+    }
+}
+
 void Calculate(WindowModel& model, char decimalSeparator) {
     // No selected button takes the arithmetic branch.
-    MeanKind kind = model.Option1().Kind().value_or(MeanKind::Arithmetic);
-    TextBox& box = model.Text1(kReportBox);
-    if (model.Spis(kValuesList).Count() < 2) {
-        box.SetText("Няма въведени стойности!\r\n");
-        return;
-    }
-    Report report(box, decimalSeparator);
-    const double previousMean = model.StoredMean;
-    try {
-        if (std::optional<double> mean = RunBranch(kind, model, report)) {
-            model.StoredMean = *mean;
-            ShowDeviations(model, decimalSeparator);
-        }
-    } catch (const ArithmeticFault& fault) {
-        model.StoredMean = previousMean;
-        ReportFault(box, fault);
+    const MeanKind kind = model.Option1().Kind().value_or(MeanKind::Arithmetic);
+    Report report(model.Text1(kReportBox), decimalSeparator);
+    const MeanOutcome outcome = CalculateMean(
+        kind, model.Spis(kValuesList), model.Spis(kWeightsList), model.Spis(kMedianList), report);
+    // The median's result is never stored.
+    if (outcome.deviations) {
+        model.StoredMean = *outcome.mean;
     }
 }
 
@@ -69,31 +104,8 @@ void ShowDeviations(WindowModel& model, char decimalSeparator) {
     if (values.Count() == 0) {
         return;
     }
-    auto deviation = [&](int p) {
-        return Checked(std::abs(ItemValue(values.Item(p)) - model.StoredMean));
-    };
-    double minDeviation = deviation(0);
-    double maxDeviation = minDeviation;
-    int minPosition = 0;
-    int maxPosition = 0;
-    for (int p = 0; p < values.Count(); ++p) {
-        double d = deviation(p);
-        if (minDeviation > d) {
-            minDeviation = d;
-            minPosition = p;
-        }
-        if (d > maxDeviation) {
-            maxDeviation = d;
-            maxPosition = p;
-        }
-    }
     Report report(model.Text1(kReportBox), decimalSeparator);
-    report.Append("Минимално отклонение от изчислената средна стойност = ", minDeviation,
-                  " при стойност ", values.Item(minPosition), kCrLf);
-    // "Максималмо" is spelled so on purpose: it is what the program has
-    // always written.
-    report.Append("Максималмо отклонение от изчислената средна стойност = ", maxDeviation,
-                  " при стойност ", values.Item(maxPosition), kCrLf);
+    WriteDeviations(report, values, FindDeviations(values, model.StoredMean));
 }
 
 }  // namespace sredna

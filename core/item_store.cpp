@@ -11,12 +11,19 @@ ItemStore::ItemStore(const std::vector<std::string>& items) {
 }
 
 std::pair<std::size_t, std::size_t> ItemStore::Locate(int position) const {
-    auto offset = static_cast<std::size_t>(position);
-    std::size_t block = 0;
+    const auto target = static_cast<std::size_t>(position);
+    if (lastBlock_ >= blocks_.size() || target < lastStart_) {
+        lastBlock_ = 0;
+        lastStart_ = 0;
+    }
+    std::size_t offset = target - lastStart_;
+    std::size_t block = lastBlock_;
     while (block + 1 < blocks_.size() && offset >= blocks_[block].size()) {
         offset -= blocks_[block].size();
         ++block;
     }
+    lastBlock_ = block;
+    lastStart_ = target - offset;
     return {block, offset};
 }
 
@@ -59,6 +66,8 @@ void ItemStore::Erase(int position) {
 void ItemStore::Clear() {
     blocks_.clear();
     size_ = 0;
+    lastBlock_ = 0;
+    lastStart_ = 0;
 }
 
 std::vector<std::string> ItemStore::ToVector() const {

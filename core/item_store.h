@@ -35,6 +35,12 @@ private:
 
     std::vector<std::vector<std::string>> blocks_;
     int size_ = 0;
+    // The block found last and its first position: reading a list from
+    // start to end then steps from block to block instead of counting from
+    // the first block for every item. An insertion or removal changes only
+    // the block it lands in and those after it, so this stays true.
+    mutable std::size_t lastBlock_ = 0;
+    mutable std::size_t lastStart_ = 0;
 };
 
 template <typename Key, typename Less>

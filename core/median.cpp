@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "core/arithmetic_fault.h"
 #include "core/mean_branches.h"
@@ -16,13 +17,18 @@ bool IsPlainWholeNumber(const std::string& text) {
            (text[0] != '0' || text.size() == 1);
 }
 
+struct Padded {
+    double number;
+    std::string text;
+};
+
 }  // namespace
 
 // The median of the distinct values. The texts are padded with spaces to one
 // width and go into the sorted work list. Plain whole numbers are sorted and
 // compared as texts, as they always have been; any other values ("-1",
 // "2,5") by the numbers they read as, since their text order is not numeric.
-std::optional<double> Median(const ListBox& values, ListBox& workList, Report& report) {
+MeanOutcome Median(const ListBox& values, ListBox& workList, Report& report) {
     report.Start("Изчислявам медиана на въведените данни:");
     report.Append("Данните се подреждат във възходящ ред.", kCrLf);
     report.Append("Изтриват се повтарящите се стойности.", kCrLf);
@@ -40,32 +46,31 @@ std::optional<double> Median(const ListBox& values, ListBox& workList, Report& r
     for (int p = 0; p <= last && plain; ++p) {
         plain = IsPlainWholeNumber(values.Item(p));
     }
-    if (!plain) {
-        // A value beyond a double faults here, before the work list changes.
-        for (int p = 0; p <= last; ++p) {
-            static_cast<void>(ItemValue(values.Item(p)));
-        }
-    }
-    auto same = [plain](const std::string& a, const std::string& b) {
-        return plain ? a == b : ItemValue(a) == ItemValue(b);
-    };
-
-    workList.Clear();
-    workList.SetSortOrder(plain ? SortOrder::Text : SortOrder::Numeric);
+    // Each padded text with the number it reads as; a value beyond a double
+    // faults here, before the work list changes.
+    std::vector<Padded> padded;
+    padded.reserve(static_cast<std::size_t>(last) + 1);
     for (int p = 0; p <= last; ++p) {
         const std::string& item = values.Item(p);
-        workList.AddItem(std::string(width - item.size(), ' ') + item);
+        padded.push_back(
+            {plain ? 0 : ItemValue(item), std::string(width - item.size(), ' ') + item});
     }
-
-    // The count is read afresh before every comparison: it shrinks as
-    // repeats go.
-    int i = 0;
-    while (i < workList.Count() - 1) {
-        if (same(workList.Item(i + 1), workList.Item(i))) {
-            workList.RemoveItem(i + 1);
-        } else {
-            ++i;
-        }
+    auto less = [plain](const Padded& a, const Padded& b) {
+        return plain ? ListBox::TextLess(a.text, b.text) : a.number < b.number;
+    };
+    auto same = [plain](const Padded& a, const Padded& b) {
+        return plain ? a.text == b.text : a.number == b.number;
+    };
+    // In the work list's order, equal ones in the order they came, as
+    // inserting them one by one would leave them; of the repeats, which then
+    // stand together, the first stays. Sorting first and adding the distinct
+    // texts in order keeps a long list from moving its items over and over.
+    std::stable_sort(padded.begin(), padded.end(), less);
+    padded.erase(std::unique(padded.begin(), padded.end(), same), padded.end());
+    workList.Clear();
+    workList.SetSortOrder(plain ? SortOrder::Text : SortOrder::Numeric);
+    for (Padded& entry : padded) {
+        workList.AddItem(std::move(entry.text));
     }
 
     const int m = workList.Count();
@@ -83,7 +88,7 @@ std::optional<double> Median(const ListBox& values, ListBox& workList, Report& r
         median = ItemValue(workList.Item(h - 1));
     }
     report.Append("медиана = ", median, kCrLf);
-    return std::nullopt;
+    return MeanOutcome::Of(median);
 }
 
 }  // namespace sredna::branches

@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -243,6 +244,10 @@ double ItemValue(std::string_view text) {
 
 std::string GeneralNumberText(double value, char decimalSeparator) {
     return SignificantText(value, 15, decimalSeparator);
+}
+
+std::string RoundedNumberText(double value, int digits, char decimalSeparator) {
+    return SignificantText(value, std::clamp(digits, 1, 15), decimalSeparator);
 }
 
 std::string SingleNumberText(float value, char decimalSeparator) {

@@ -25,6 +25,10 @@ double ItemValue(std::string_view text);
 // ("1.4210854715202E-14") exactly where %.15G would use it.
 std::string GeneralNumberText(double value, char decimalSeparator);
 
+// The same with at most `digits` significant digits (1 to 15): sums whose
+// last digits are rounding noise.
+std::string RoundedNumberText(double value, int digits, char decimalSeparator);
+
 // The same for a single-precision value, with 7 significant digits.
 std::string SingleNumberText(float value, char decimalSeparator);
 

@@ -15,18 +15,38 @@ inline constexpr std::string_view kCrLf = "\r\n";
 // Writes a report into a text box: Start replaces the whole text with one
 // line, Append adds pieces with no separators. Texts go in as they stand,
 // doubles in the general number text, whole counts as plain digits.
+//
+// A report without a box writes nothing and formats nothing: the picture
+// runs the very calculations that write the reports, for their numbers alone.
 class Report {
 public:
-    Report(TextBox& box, char decimalSeparator) : box_(box), separator_(decimalSeparator) {}
+    Report() = default;
+    Report(TextBox& box, char decimalSeparator) : box_(&box), separator_(decimalSeparator) {}
 
     template <typename... Pieces>
     void Start(const Pieces&... pieces) {
-        box_.SetText(Join(pieces..., kCrLf));
+        if (box_ != nullptr) {
+            box_->SetText(Join(pieces..., kCrLf));
+        }
     }
 
     template <typename... Pieces>
     void Append(const Pieces&... pieces) {
-        box_.Append(Join(pieces...));
+        if (box_ != nullptr) {
+            box_->Append(Join(pieces...));
+        }
+    }
+
+    // One line of its own: the line under way is ended first.
+    template <typename... Pieces>
+    void AppendLine(const Pieces&... pieces) {
+        if (box_ != nullptr) {
+            const std::string& text = box_->Text();
+            if (!text.empty() && !text.ends_with(kCrLf)) {
+                box_->Append(kCrLf);
+            }
+            Append(pieces..., kCrLf);
+        }
     }
 
 private:
@@ -47,8 +67,8 @@ private:
         line.append(std::to_string(count));
     }
 
-    TextBox& box_;
-    char separator_;
+    TextBox* box_ = nullptr;
+    char separator_ = '.';
     std::string line_;
 };
 

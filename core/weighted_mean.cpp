@@ -8,7 +8,7 @@ namespace sredna::branches {
 // Each value counts as often as the weight at its position. The weight total
 // is kept as a 16-bit whole number, rounded after every step, and the report
 // calls it the number of elements.
-std::optional<double> Weighted(const ListBox& values, const ListBox& weights, Report& report) {
+MeanOutcome Weighted(const ListBox& values, const ListBox& weights, Report& report) {
     report.Start("Изчислявам средна пpетеглена стойност:");
     double sum = 0;
     std::int16_t weightTotal = 0;
@@ -29,7 +29,7 @@ std::optional<double> Weighted(const ListBox& values, const ListBox& weights, Re
     double mean = sum / weightTotal;
     report.Append("Обща сума ", sum, " брой елементи: ", weightTotal, kCrLf);
     report.Append("средна пpетеглена: ", mean, kCrLf);
-    return mean;
+    return MeanOutcome::Of(mean);
 }
 
 }  // namespace sredna::branches

@@ -2,6 +2,8 @@
 // separators. Nothing escapes it; the report starts with the kind's header
 // (or refuses a list of fewer than two values); the stored mean changes only
 // when a mean was reported, and then lies where a mean of its kind must.
+// The picture of the same lists escapes nothing, changes nothing, has a mean
+// exactly when the report does, the same one, and a sane layout.
 //
 // Input: byte 0 the kind, as a digit ("6" selects none: the arithmetic
 // mean); byte 1 "," for that separator, anything else for "."; then the
@@ -20,6 +22,7 @@
 #include "core/arithmetic_fault.h"
 #include "core/calculate.h"
 #include "core/numbers.h"
+#include "core/picture_model.h"
 #include "core/window_model.h"
 #include "fuzz/fuzz_check.h"
 
@@ -37,8 +40,13 @@ constexpr std::size_t kMaxItems = 1024;
 constexpr double kPreviousMean = -7.25;
 
 constexpr std::string_view kNoValues = "Няма въведени стойности!\r\n";
+constexpr std::string_view kOneValue =
+    "Въведена е само една стойност, а за средна стойност са нужни поне две!\r\n";
 constexpr std::string_view kZeroRefusal = "Между въведените стойности не трябва да има 0!";
+constexpr std::string_view kNegativeRefusal =
+    "Между въведените стойности не трябва да има отрицателни числа!";
 constexpr std::string_view kRunningSum = "към натрупаната сума ";
+constexpr std::string_view kRunningProduct = "към натрупаното произведение ";
 constexpr std::string_view kNearest = "Минимално отклонение от изчислената средна стойност = ";
 constexpr std::string_view kFarthest = "Максималмо отклонение от изчислената средна стойност = ";
 constexpr std::array<std::string_view, 6> kHeaders = {
@@ -96,15 +104,71 @@ std::optional<Bounds> MeanBounds(MeanKind kind, const std::vector<double>& value
         }
         case MeanKind::Harmonic:
         case MeanKind::Geometric: {
-            if (low <= 0) {
-                return std::nullopt;  // the harmonic mean of mixed signs lies anywhere
-            }
             const double slack = 1e-9 * high + 1e-300;
             return Bounds{low - slack, high + slack};
         }
         default:
             return std::nullopt;  // weights may be negative or fractional
     }
+}
+
+bool Within(double position) {
+    return position >= -0.01 && position <= 1.01;
+}
+
+void CheckLayout(const sredna::Picture& picture, int stackHeight, const std::string& subject) {
+    for (const sredna::Tick& tick : picture.line.Ticks()) {
+        FUZZ_CHECK(Within(tick.position), "tick at " + Shown(tick.position) + "; " + subject);
+    }
+    FUZZ_CHECK(picture.line.Ticks().size() <= 101, subject);
+    const auto& columns = picture.stacks.Columns();
+    for (const sredna::StackedValue& v : picture.stacks.Values()) {
+        FUZZ_CHECK(v.column >= 0 && static_cast<std::size_t>(v.column) < columns.size(), subject);
+        const sredna::DotColumn& column = columns[static_cast<std::size_t>(v.column)];
+        FUZZ_CHECK(Within(column.position) && column.dots >= 1 && column.dots <= stackHeight &&
+                       v.topRow >= 1 && v.topRow <= column.dots,
+                   "a dot out of place; " + subject);
+    }
+    for (const auto& named : {picture.nearest, picture.farthest}) {
+        FUZZ_CHECK(!named || named->value >= 0, "a named value without dots; " + subject);
+    }
+    FUZZ_CHECK(!picture.description.empty(), subject);
+}
+
+// The picture's mean is the report's: the stored one, or the median's last
+// line.
+void CheckPicture(const WindowModel& model, MeanKind kind, char separator,
+                  const std::string& subject) {
+    const std::vector<std::string> workList = model.Spis(sredna::kMedianList).Items();
+    constexpr sredna::PictureGeometry kGeometry{37, 9, 8};
+    sredna::Picture picture;
+    try {
+        picture =
+            sredna::BuildPicture(model.Spis(sredna::kValuesList), model.Spis(sredna::kWeightsList),
+                                 kind, separator, kGeometry);
+    } catch (const std::exception& e) {
+        FUZZ_CHECK(false, std::string("BuildPicture let out: ") + e.what());
+    }
+    FUZZ_CHECK(model.Spis(sredna::kMedianList).Items() == workList,
+               "the picture changed the work list; " + subject);
+    CheckLayout(picture, kGeometry.stackHeight, subject);
+    const std::string& report = model.Text1(sredna::kReportBox).Text();
+    const sredna::Centre& selected = picture.Selected();
+    if (kind == MeanKind::Median) {
+        const std::string_view last = report.size() > 2 ? Line(report, 0) : std::string_view();
+        const bool reported = last.starts_with("медиана = ");
+        FUZZ_CHECK(selected.value.has_value() == reported, subject);
+        FUZZ_CHECK(!reported || selected.label.ends_with(last.substr(last.find(" = "))),
+                   "the picture's median is " + selected.label + "; " + subject);
+        return;
+    }
+    const bool reported = report.size() > 2 && Line(report, 0).starts_with(kFarthest);
+    FUZZ_CHECK(selected.value.has_value() == reported,
+               "mean in the picture, not in the report, "
+               "or the other way round; " +
+                   subject);
+    FUZZ_CHECK(!reported || *selected.value == model.StoredMean,
+               "the picture's mean " + Shown(selected.value.value_or(0)) + "; " + subject);
 }
 
 }  // namespace
@@ -142,20 +206,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(values.Items() == valuesBefore && weights.Items() == weightsBefore,
                "Calculate changed the data; " + subject);
     FUZZ_CHECK(report.ends_with("\r\n"), "the report ends mid-line: " + subject);
+    CheckPicture(model, kind, separator, subject);
     if (valuesBefore.size() < 2) {
-        FUZZ_CHECK(report == kNoValues, subject);
+        FUZZ_CHECK(report == (valuesBefore.empty() ? kNoValues : kOneValue), subject);
         FUZZ_CHECK(model.StoredMean == kPreviousMean, subject);
         return 0;
     }
     FUZZ_CHECK(report.starts_with(kHeaders[static_cast<std::size_t>(kind)]),
                "the report does not start with its header: " + subject);
 
-    // A report ends with a fault line, the harmonic refusal (on the line of
-    // the running sum), or the two deviation lines; only these store a mean.
+    // A report ends with a fault line, the refusal of a value not above 0
+    // (harmonic and geometric, on the running line), or the two deviation
+    // lines; only these store a mean.
     const std::string_view last = Line(report, 0);
     const bool fault = last.starts_with(ArithmeticFault::kPrefix);
-    const bool refused =
-        kind == MeanKind::Harmonic && last.starts_with(kRunningSum) && last.ends_with(kZeroRefusal);
+    const bool positiveOnly = kind == MeanKind::Harmonic || kind == MeanKind::Geometric;
+    const bool refused = positiveOnly &&
+                         (last.starts_with(kRunningSum) || last.starts_with(kRunningProduct)) &&
+                         (last.ends_with(kZeroRefusal) || last.ends_with(kNegativeRefusal));
     if (fault || refused || kind == MeanKind::Median) {
         FUZZ_CHECK(model.StoredMean == kPreviousMean,
                    "the stored mean became " + Shown(model.StoredMean) + "; " + subject);
@@ -172,6 +240,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& item : valuesBefore) {
         numbers.push_back(sredna::ItemValue(item));
     }
+    FUZZ_CHECK(!positiveOnly || *std::min_element(numbers.begin(), numbers.end()) > 0,
+               "a mean of values not all above 0: " + subject);
     if (const std::optional<Bounds> bounds = MeanBounds(kind, numbers)) {
         FUZZ_CHECK(model.StoredMean >= bounds->low && model.StoredMean <= bounds->high,
                    "mean " + Shown(model.StoredMean) + " outside " + Shown(bounds->low) + " .. " +

@@ -31,11 +31,15 @@ protected:
 };
 
 TEST_F(CalculateTest, FewerThanTwoValuesAreRefusedForEveryKind) {
+    const std::string oneValue =
+        "Въведена е само една стойност, а за средна стойност са нужни поне две!\r\n";
     for (int kind = 0; kind < kMeanKindCount; ++kind) {
-        for (const auto& values : {std::vector<std::string>{}, std::vector<std::string>{"7"}}) {
+        for (const auto& [values, expected] :
+             {std::pair{std::vector<std::string>{}, std::string("Няма въведени стойности!\r\n")},
+              std::pair{std::vector<std::string>{"7"}, oneValue}}) {
             model.Text1(kReportBox).SetText("old report");
             model.StoredMean = 42;
-            EXPECT_EQ(Run(static_cast<MeanKind>(kind), values), "Няма въведени стойности!\r\n");
+            EXPECT_EQ(Run(static_cast<MeanKind>(kind), values), expected);
             EXPECT_EQ(model.StoredMean, 42);
         }
     }
@@ -61,6 +65,8 @@ TEST_F(CalculateTest, StoresTheMeanOfEveryKindButTheMedian) {
     Run(MeanKind::Median, {"1", "2", "3"});
     EXPECT_EQ(model.StoredMean, before);
     Run(MeanKind::Harmonic, {"1", "0"});
+    EXPECT_EQ(model.StoredMean, before);
+    Run(MeanKind::Geometric, {"1", "-1"});
     EXPECT_EQ(model.StoredMean, before);
 }
 
@@ -161,21 +167,6 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
                                                    {"1", "1e-320"},
                                                    {},
                                                    ArithmeticFault::Kind::Overflow},
-                                         FaultCase{"reciprocals_cancel",
-                                                   MeanKind::Harmonic,
-                                                   {"2", "-2"},
-                                                   {},
-                                                   ArithmeticFault::Kind::DivisionByZero},
-                                         FaultCase{"log_of_zero",
-                                                   MeanKind::Geometric,
-                                                   {"5", "0"},
-                                                   {},
-                                                   ArithmeticFault::Kind::InvalidLogarithm},
-                                         FaultCase{"log_of_negative",
-                                                   MeanKind::Geometric,
-                                                   {"-5", "5"},
-                                                   {},
-                                                   ArithmeticFault::Kind::InvalidLogarithm},
                                          FaultCase{"weights_missing",
                                                    MeanKind::Weighted,
                                                    {"1", "2", "3"},
@@ -200,13 +191,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
                              return row.param.name;
                          });
 
-// A step is written as far as its order allows before the fault: the
-// geometric step names its value first, the others add first.
-TEST_F(CalculateTest, AFaultStopsTheStepWhereItsOrderReaches) {
-    EXPECT_EQ(Run(MeanKind::Geometric, {"0", "3"}),
-              "Изчислявам средна геометрична стойност: \r\n"
-              "към натрупаното произведение 0 добавям log (0)\r\n" +
-                  ArithmeticFault::messageFor(ArithmeticFault::Kind::InvalidLogarithm) + "\r\n");
+// The fault line follows the running total on a line of its own.
+TEST_F(CalculateTest, AFaultBreaksTheLineUnderWay) {
     EXPECT_EQ(Run(MeanKind::Quadratic, {"1e200", "3"}),
               "Изчислявам средна квадратична стойност: \r\n"
               "към натрупаната сума 0\r\n" +

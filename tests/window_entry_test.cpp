@@ -311,12 +311,12 @@ TEST_F(WindowEntryTest, FaultsOfTypedValuesLeaveTheWindowUsable) {
     key(values, Qt::Key_V, Qt::ControlModifier);
     click(window.option1(static_cast<int>(MeanKind::Harmonic)));
     click(window.command1(kCalculateCommand));
-    EXPECT_TRUE(report().ends_with("\r\nАритметична грешка: деление на нула!\r\n")) << report();
+    const std::string negative =
+        "Между въведените стойности не трябва да има отрицателни числа!\r\n";
+    EXPECT_TRUE(report().ends_with(negative)) << report();
     click(window.option1(static_cast<int>(MeanKind::Geometric)));
     click(window.command1(kCalculateCommand));
-    EXPECT_TRUE(report().ends_with(
-        "\r\nАритметична грешка: логаритъм от число, което не е положително!\r\n"))
-        << report();
+    EXPECT_TRUE(report().ends_with(negative)) << report();
     click(window.option1(static_cast<int>(MeanKind::Arithmetic)));
     click(window.command1(kCalculateCommand));
     EXPECT_NE(report().find("средна аритметична = 0 / 2 = 0\r\n"), std::string::npos) << report();
