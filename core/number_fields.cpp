@@ -1,54 +1,57 @@
 #include "core/number_fields.h"
 
-#include <algorithm>
-
 #include "core/user_number.h"
 
 namespace sredna {
 
 namespace {
 
-// Adds the numbers of one field, parted by plain spaces; false, adding
-// nothing more, when two neighbours could be one grouped number.
-bool AddField(std::string_view field, std::size_t limit, NumberFields& fields) {
-    std::string_view previous;
-    std::size_t from = 0;
-    while (from < field.size() && fields.numbers.size() <= limit) {
-        const std::size_t end = std::min(field.find(' ', from), field.size());
-        const std::string_view number = field.substr(from, end - from);
-        from = end + 1;
-        if (number.empty()) {
-            continue;
-        }
-        if (!previous.empty() && MayBeGroups(previous, number)) {
-            return false;
-        }
-        fields.numbers.push_back(number);
-        previous = number;
-    }
-    return true;
+bool EndsField(char c) {
+    return c == '\r' || c == '\n' || c == '\t' || c == ';';
 }
 
-std::string_view Trimmed(std::string_view field) {
+// The field around position i, without the blanks around it.
+std::string_view FieldAround(std::string_view text, std::size_t from, std::size_t i) {
+    while (i < text.size() && !EndsField(text[i])) {
+        ++i;
+    }
+    const std::string_view field = text.substr(from, i - from);
     const std::size_t first = field.find_first_not_of(' ');
-    return first == std::string_view::npos
-               ? std::string_view()
-               : field.substr(first, field.find_last_not_of(' ') + 1 - first);
+    return field.substr(first, field.find_last_not_of(' ') + 1 - first);
 }
 
 }  // namespace
 
+// One pass over the text, byte by byte, since a paste may hold tens of
+// thousands of numbers.
 NumberFields SplitNumbers(std::string_view text, std::size_t limit) {
     NumberFields fields;
-    std::size_t from = 0;
-    while (from < text.size() && fields.numbers.size() <= limit) {
-        const std::size_t end = std::min(text.find_first_of("\r\n\t;", from), text.size());
-        const std::string_view field = text.substr(from, end - from);
-        if (!AddField(field, limit, fields)) {
-            fields.ambiguous = Trimmed(field);
-            break;
+    std::size_t field = 0;
+    std::size_t number = 0;
+    std::string_view previous;  // the number before, in the same field
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : '\n';
+        const bool endsField = EndsField(c);
+        if (!endsField && c != ' ') {
+            continue;
         }
-        from = end + 1;
+        if (i > number) {
+            const std::string_view current = text.substr(number, i - number);
+            if (!previous.empty() && MayBeGroups(previous, current)) {
+                fields.ambiguous = FieldAround(text, field, i);
+                break;
+            }
+            fields.numbers.push_back(current);
+            if (fields.numbers.size() > limit) {
+                break;
+            }
+            previous = current;
+        }
+        number = i + 1;
+        if (endsField) {
+            field = i + 1;
+            previous = {};
+        }
     }
     return fields;
 }

@@ -38,6 +38,9 @@ std::string_view Digits(std::string_view s, std::size_t& i) {
 }
 
 std::size_t GroupGapAt(std::string_view s, std::size_t i) {
+    if (i == s.size() || static_cast<unsigned char>(s[i]) < 0x80U) {
+        return 0;  // the usual end of the digits, at no cost
+    }
     for (const std::string_view gap : kGroupGaps) {
         if (s.substr(i).starts_with(gap)) {
             return gap.size();
@@ -137,7 +140,8 @@ UserNumber Refused(NumberRefusal why) {
 
 UserNumber Value(const NumberText& number) {
     // The significant digits, and the powers of ten of the first and last.
-    const std::string all = number.whole + std::string(number.fraction);
+    std::string all = number.whole;
+    all += number.fraction;
     const std::string_view significant = WithoutTrailing(WithoutLeading(all));
     if (significant.empty()) {
         return {.value = number.negative ? -0.0 : 0.0, .refusal = std::nullopt};
