@@ -1,6 +1,7 @@
 #include "core/data_entry.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "core/arithmetic_fault.h"
 #include "core/entry_limits.h"
@@ -248,10 +249,9 @@ bool DataEntry::PasteWeights(int from, std::string_view clipboard) {
     if (!ReadAll(numbers, true, committed)) {
         return false;
     }
-    double total = WeightsTotal(from, static_cast<int>(committed.size()));
-    for (const Committed& weight : committed) {
-        total += weight.value;
-    }
+    const double total = std::accumulate(
+        committed.begin(), committed.end(), WeightsTotal(from, static_cast<int>(committed.size())),
+        [](double sum, const Committed& weight) { return sum + weight.value; });
     if (!FitsWeightsTotal(total, false)) {
         return false;
     }
