@@ -1,10 +1,13 @@
 #include "core/data_entry.h"
 
 #include <algorithm>
+#include <numeric>
 
+#include "core/arithmetic_fault.h"
+#include "core/entry_limits.h"
+#include "core/number_fields.h"
 #include "core/numbers.h"
 #include "core/report.h"
-#include "core/user_number.h"
 #include "core/window_texts.h"
 
 namespace sredna {
@@ -19,64 +22,129 @@ bool IsBlank(std::string_view text) {
     return text.find_first_not_of(kBlanks) == std::string_view::npos;
 }
 
+// The length of a character at i that would break the line in the report
+// box: the C0 and C1 controls and the line and paragraph separators
+// (U+2028, U+2029), in UTF-8. 0 for any other.
+std::size_t LineBreakerAt(std::string_view s, std::size_t i) {
+    const auto byte = static_cast<unsigned char>(s[i]);
+    if (byte < 0x20U || byte == 0x7FU) {
+        return 1;
+    }
+    const auto next = i + 1 < s.size() ? static_cast<unsigned char>(s[i + 1]) : 0U;
+    if (byte == 0xC2U && next >= 0x80U && next < 0xA0U) {
+        return 2;
+    }
+    const std::string_view rest = s.substr(i);
+    return rest.starts_with("\xE2\x80\xA8") || rest.starts_with("\xE2\x80\xA9") ? 3 : 0;
+}
+
 // The text between Bulgarian quotes, cut after kQuotedCharacters UTF-8
 // characters and kept to one line.
 std::string Quoted(std::string_view text) {
     std::string quoted(texts::kOpenQuote);
     std::size_t characters = 0;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool starts = (byte & 0xC0U) != 0x80U;
+    for (std::size_t i = 0; i < text.size();) {
+        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U;
         if (starts && ++characters > kQuotedCharacters) {
             quoted += texts::kEllipsis;
             break;
         }
-        quoted += byte < 0x20U ? ' ' : c;
+        if (const std::size_t breaker = LineBreakerAt(text, i); breaker != 0) {
+            quoted += ' ';
+            i += breaker;
+        } else {
+            quoted += text[i++];
+        }
     }
     quoted += texts::kCloseQuote;
     return quoted;
 }
 
-std::string_view Reason(NumberRefusal refusal) {
+}  // namespace
+
+std::string DataEntry::Reason(NumberRefusal refusal) const {
     switch (refusal) {
         case NumberRefusal::NotANumber:
-            return texts::kNotANumber;
+            return std::string(texts::kNotANumber);
         case NumberRefusal::TooManyDigits:
-            return texts::kTooManyDigits;
+            return std::string(texts::kTooManyDigits);
         case NumberRefusal::TooManyDecimals:
-            return texts::kTooManyDecimals;
+            return std::string(texts::kTooManyDecimals);
         case NumberRefusal::OutOfRange:
-            return texts::kOutOfRange;
+            return std::string(texts::kOutOfRange);
+        case NumberRefusal::MayBeThousands:
+            return std::string(texts::kMayBeThousands) + separator_ +
+                   std::string(texts::kMayBeThousandsEnd);
         case NumberRefusal::NotAWeight:
             break;
     }
-    return texts::kNotAWeight;
+    return std::string(texts::kNotAWeight);
 }
 
-}  // namespace
-
-std::vector<std::string_view> DataEntry::SplitNumbers(std::string_view clipboard) {
-    std::vector<std::string_view> fields;
-    std::size_t from = 0;
-    while (from < clipboard.size()) {
-        const std::size_t end =
-            std::min(clipboard.find_first_of("\r\n\t; ", from), clipboard.size());
-        if (end > from) {
-            fields.push_back(clipboard.substr(from, end - from));
-        }
-        from = end + 1;
-    }
-    return fields;
-}
-
-bool DataEntry::Read(std::string_view text, bool weight, std::string& committed) {
-    const UserNumber number = weight ? ReadUserWeight(text) : ReadUserNumber(text);
+bool DataEntry::Read(std::string_view text, bool weight, Committed& committed) {
+    const UserNumber number =
+        weight ? ReadUserWeight(text, separator_) : ReadUserNumber(text, separator_);
     if (number.refusal) {
-        Refuse(Quoted(text) + std::string(Reason(*number.refusal)));
+        Refuse(Quoted(text) + Reason(*number.refusal));
         return false;
     }
-    committed = GeneralNumberText(number.value, separator_);
+    committed.text = GeneralNumberText(number.value, separator_);
+    committed.value = number.value;
     return true;
+}
+
+bool DataEntry::ReadAll(const std::vector<std::string_view>& numbers, bool weight,
+                        std::vector<Committed>& committed) {
+    committed.resize(numbers.size());
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (!Read(numbers[i], weight, committed[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DataEntry::Split(std::string_view clipboard, int room,
+                      std::vector<std::string_view>& numbers) {
+    NumberFields fields = SplitNumbers(clipboard, static_cast<std::size_t>(std::max(room, 0)));
+    if (fields.ambiguous) {
+        Refuse(Quoted(*fields.ambiguous) + std::string(texts::kSpacesMayGroup));
+        return false;
+    }
+    if (fields.numbers.empty()) {
+        Refuse(texts::kNothingToPaste);
+        return false;
+    }
+    numbers = std::move(fields.numbers);
+    return true;
+}
+
+double DataEntry::WeightsTotal(int from, int count) const {
+    const ListBox& weights = model_.Spis(kWeightsList);
+    double total = 0;
+    for (int p = 0; p < weights.Count(); ++p) {
+        if (p >= from && p - from < count) {
+            continue;
+        }
+        // Every weight the program writes is a whole number from 1 to
+        // kMaxWeight; one put in the model by other means (only a test can)
+        // is kept in that range, so that the total stays a count.
+        try {
+            total += std::clamp(ItemValue(weights.Item(p)), 0.0, static_cast<double>(kMaxWeight));
+        } catch (const ArithmeticFault&) {
+            total += kMaxWeight;
+        }
+    }
+    return total;
+}
+
+bool DataEntry::FitsWeightsTotal(double total, bool newValues) {
+    if (total <= kMaxWeightsTotal) {
+        return true;
+    }
+    Refuse(std::string(texts::kWeightsTotal) + GeneralNumberText(total, separator_) +
+           std::string(newValues ? texts::kWeightsTotalOfNewValues : texts::kWeightsTotalLimit));
+    return false;
 }
 
 void DataEntry::Refuse(std::string_view line) {
@@ -97,22 +165,13 @@ bool DataEntry::EditItem(int list, int position, std::string_view text) {
         text == items.Item(position)) {
         return true;
     }
-    std::string committed;
-    if (!Read(text, list == kWeightsList, committed)) {
+    const bool weight = list == kWeightsList;
+    Committed committed;
+    if (!Read(text, weight, committed) ||
+        (weight && !FitsWeightsTotal(WeightsTotal(position, 1) + committed.value, false))) {
         return false;
     }
-    items.SetItem(position, std::move(committed));
-    return true;
-}
-
-bool DataEntry::ReadAll(const std::vector<std::string_view>& fields, bool weight,
-                        std::vector<std::string>& committed) {
-    committed.resize(fields.size());
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!Read(fields[i], weight, committed[i])) {
-            return false;
-        }
-    }
+    items.SetItem(position, std::move(committed.text));
     return true;
 }
 
@@ -121,53 +180,53 @@ bool DataEntry::AddValue(std::string_view text) {
         return true;
     }
     ListBox& values = model_.Spis(kValuesList);
-    if (values.Count() >= ListBox::kMaxItems) {
-        Refuse(std::string(texts::kTooManyValues) + "1" + std::string(texts::kTooManyValuesThen) +
-               std::to_string(values.Count() + 1) + ".");
+    if (values.Count() >= kMaxValues) {
+        Refuse(texts::kListFull);
         return false;
     }
-    std::string committed;
-    if (!Read(text, false, committed)) {
+    Committed committed;
+    if (!Read(text, false, committed) || !FitsWeightsTotal(WeightsTotal() + 1, true)) {
         return false;
     }
-    values.AddItem(std::move(committed));
+    values.AddItem(std::move(committed.text));
     model_.Spis(kWeightsList).AddItem("1");
     values.SetSelected(values.Count() - 1);
     return true;
 }
 
-void DataEntry::Delete(int position) {
+bool DataEntry::Delete(int position) {
     ListBox& values = model_.Spis(kValuesList);
     ListBox& weights = model_.Spis(kWeightsList);
     if (position < 0 || position >= values.Count()) {
-        return;
+        return false;
     }
     values.RemoveItem(position);
     weights.RemoveItem(position);
     // Selecting the value selects its weight through the click event.
     values.SetSelected(std::min(position, values.Count() - 1));
+    return true;
 }
 
 bool DataEntry::PasteValues(std::string_view clipboard) {
     ListBox& values = model_.Spis(kValuesList);
-    const std::vector<std::string_view> fields = SplitNumbers(clipboard);
-    if (fields.empty()) {
-        Refuse(texts::kNothingToPaste);
+    const int room = kMaxValues - values.Count();
+    std::vector<std::string_view> numbers;
+    if (!Split(clipboard, room, numbers)) {
         return false;
     }
-    const std::size_t total = static_cast<std::size_t>(values.Count()) + fields.size();
-    if (total > static_cast<std::size_t>(ListBox::kMaxItems)) {
-        Refuse(std::string(texts::kTooManyValues) + std::to_string(fields.size()) +
-               std::string(texts::kTooManyValuesThen) + std::to_string(total) + ".");
+    if (numbers.size() > static_cast<std::size_t>(room)) {
+        Refuse(std::string(texts::kTooManyValues) + std::to_string(values.Count()) +
+               std::string(texts::kTooManyValuesPasted) + std::to_string(room) + ".");
         return false;
     }
-    std::vector<std::string> committed;
-    if (!ReadAll(fields, false, committed)) {
+    std::vector<Committed> committed;
+    if (!ReadAll(numbers, false, committed) ||
+        !FitsWeightsTotal(WeightsTotal() + static_cast<double>(committed.size()), true)) {
         return false;
     }
     ListBox& weights = model_.Spis(kWeightsList);
-    for (std::string& value : committed) {
-        values.AddItem(std::move(value));
+    for (Committed& value : committed) {
+        values.AddItem(std::move(value.text));
         weights.AddItem("1");
     }
     return true;
@@ -175,25 +234,29 @@ bool DataEntry::PasteValues(std::string_view clipboard) {
 
 bool DataEntry::PasteWeights(int from, std::string_view clipboard) {
     ListBox& weights = model_.Spis(kWeightsList);
-    const std::vector<std::string_view> fields = SplitNumbers(clipboard);
-    if (fields.empty()) {
-        Refuse(texts::kNothingToPaste);
+    from = std::clamp(from, 0, weights.Count());
+    const int rows = weights.Count() - from;
+    std::vector<std::string_view> numbers;
+    if (!Split(clipboard, rows, numbers)) {
         return false;
     }
-    from = std::clamp(from, 0, weights.Count());
-    const auto rows = static_cast<std::size_t>(weights.Count() - from);
-    if (fields.size() > rows) {
-        Refuse(std::string(texts::kTooManyWeights) + std::to_string(fields.size()) +
-               std::string(texts::kTooManyWeightsFrom) + std::to_string(from + 1) +
+    if (numbers.size() > static_cast<std::size_t>(rows)) {
+        Refuse(std::string(texts::kTooManyWeights) + std::to_string(from + 1) +
                std::string(texts::kTooManyWeightsRows) + std::to_string(rows) + ").");
         return false;
     }
-    std::vector<std::string> committed;
-    if (!ReadAll(fields, true, committed)) {
+    std::vector<Committed> committed;
+    if (!ReadAll(numbers, true, committed)) {
+        return false;
+    }
+    const double total = std::accumulate(
+        committed.begin(), committed.end(), WeightsTotal(from, static_cast<int>(committed.size())),
+        [](double sum, const Committed& weight) { return sum + weight.value; });
+    if (!FitsWeightsTotal(total, false)) {
         return false;
     }
     for (std::size_t i = 0; i < committed.size(); ++i) {
-        weights.SetItem(from + static_cast<int>(i), std::move(committed[i]));
+        weights.SetItem(from + static_cast<int>(i), std::move(committed[i].text));
     }
     return true;
 }

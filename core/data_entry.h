@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/user_number.h"
 #include "core/window_model.h"
 
 namespace sredna {
@@ -25,9 +26,10 @@ public:
     // Appends a value with weight 1 and selects it; a blank text adds nothing.
     bool AddValue(std::string_view text);
     // Removes the value and its weight; the next item is selected, or the
-    // previous one at the end.
-    void Delete(int position);
-    // Appends every number of a clipboard text, each with weight 1.
+    // previous one at the end. False when there is no value at the position.
+    bool Delete(int position);
+    // Appends every number of a clipboard text (split as SplitNumbers does),
+    // each with weight 1.
     bool PasteValues(std::string_view clipboard);
     // Replaces the weights from a position down with those of a clipboard
     // text.
@@ -35,20 +37,32 @@ public:
     // A list's items, one a line, for a spreadsheet or a text editor.
     std::string CopyText(int list) const;
 
-    // The numbers of a clipboard text: separated by line breaks, tabs,
-    // semicolons or spaces; empty fields skipped.
-    static std::vector<std::string_view> SplitNumbers(std::string_view clipboard);
-
 private:
-    // Writes the committed text of a number the user entered, or reports
-    // the refusal and returns false.
-    bool Read(std::string_view text, bool weight, std::string& committed);
-    // The same for every field of a paste, stopping at the first refusal.
-    bool ReadAll(const std::vector<std::string_view>& fields, bool weight,
-                 std::vector<std::string>& committed);
+    // A number the user entered, as it goes into a list.
+    struct Committed {
+        std::string text;
+        double value = 0;
+    };
+
+    // Reads a number the user entered, or reports the refusal and returns
+    // false.
+    bool Read(std::string_view text, bool weight, Committed& committed);
+    // The same for every number of a paste, stopping at the first refusal.
+    bool ReadAll(const std::vector<std::string_view>& numbers, bool weight,
+                 std::vector<Committed>& committed);
+    // The numbers of a paste, at most `room` and one more; false, having
+    // said why, when there are none or its spaces may group thousands.
+    bool Split(std::string_view clipboard, int room, std::vector<std::string_view>& numbers);
     // An edit of the value or weight at a position of either list.
     bool EditItem(int list, int position, std::string_view text);
+    // The one check of the weights' total, the weights kept plus those
+    // written: false, having said why, when it would pass kMaxWeightsTotal.
+    // newValues: the weights are those of values added.
+    bool FitsWeightsTotal(double total, bool newValues);
+    // The total of the weights, leaving out `count` of them from `from` on.
+    double WeightsTotal(int from = 0, int count = 0) const;
     void Refuse(std::string_view line);
+    std::string Reason(NumberRefusal refusal) const;
 
     WindowModel& model_;
     char separator_;

@@ -47,9 +47,10 @@ inline constexpr std::string_view kValuesHelp =
     "на стойността и теглото й; Ctrl+C – копиране на всички; Ctrl+V – поставяне на числа "
     "в края; десен бутон – меню.";
 inline constexpr std::string_view kWeightsHelp =
-    "Теглата са цели числа от 1 до 32767. Двоен щрак или F2 – промяна на тегло; Delete – "
-    "изтриване на стойността и теглото й; Ctrl+C – копиране на всички; Ctrl+V – поставяне "
-    "на тегла от избраното място надолу; десен бутон – меню.";
+    "Теглата са цели числа от 1 до 32767, а сборът им е най-много 32767. Двоен щрак или "
+    "F2 – промяна на тегло; Delete – изтриване на стойността и теглото й; Ctrl+C – "
+    "копиране на всички; Ctrl+V – поставяне на тегла от избраното място надолу; десен "
+    "бутон – меню.";
 
 // Refusals of an entry, one line in the report box. A refused text is
 // quoted between kOpenQuote and kCloseQuote, shortened with kEllipsis.
@@ -57,24 +58,41 @@ inline constexpr std::string_view kOpenQuote = "„";
 inline constexpr std::string_view kCloseQuote = "“";
 inline constexpr std::string_view kEllipsis = "…";
 inline constexpr std::string_view kNotANumber =
-    " не е число: пишат се цифри, по желание знак и най-много една десетична запетая или "
-    "точка.";
+    " не е число: пишат се цифри и по желание знак, една десетична запетая или точка и "
+    "степенен показател, както в „1,5E-05“.";
 inline constexpr std::string_view kTooManyDigits = " има повече от 15 значещи цифри.";
 inline constexpr std::string_view kTooManyDecimals =
     " има повече от 15 цифри след десетичния знак.";
 inline constexpr std::string_view kOutOfRange =
     " е извън допустимия обхват: по абсолютна стойност числото трябва да е по-малко от 10^15.";
 inline constexpr std::string_view kNotAWeight = " не е тегло: теглото е цяло число от 1 до 32767.";
-// "Списъкът побира най-много 32767 стойности, а с поставяните (N) ще станат M."
+// "„1,000“ може да е число с отделени хиляди или десетична дроб: пишете
+// десетичния знак като „.“, а хилядите – без разделител." with the settings'
+// separator.
+inline constexpr std::string_view kMayBeThousands =
+    " може да е число с отделени хиляди или десетична дроб: пишете десетичния знак като „";
+inline constexpr std::string_view kMayBeThousandsEnd = "“, а хилядите – без разделител.";
+// A pasted line whose plain spaces may group thousands.
+inline constexpr std::string_view kSpacesMayGroup =
+    " може да е едно число с хиляди или няколко числа: пишете по едно число на ред или ги "
+    "разделяйте с „;“, а хилядите – без интервал.";
+// "Списъкът побира най-много 32767 стойности: в него има C, а поставяните са
+// повече от R."
 inline constexpr std::string_view kTooManyValues =
-    "Списъкът побира най-много 32767 стойности, а с поставяните (";
-inline constexpr std::string_view kTooManyValuesThen = ") ще станат ";
-// "Броят на теглата за поставяне (N) е по-голям от броя на редовете от
-// позиция P надолу (R)."
-inline constexpr std::string_view kTooManyWeights = "Броят на теглата за поставяне (";
-inline constexpr std::string_view kTooManyWeightsFrom =
-    ") е по-голям от броя на редовете от позиция ";
+    "Списъкът побира най-много 32767 стойности: в него има ";
+inline constexpr std::string_view kTooManyValuesPasted = ", а поставяните са повече от ";
+inline constexpr std::string_view kListFull =
+    "Списъкът побира най-много 32767 стойности и е пълен.";
+// "Теглата за поставяне са повече от редовете от позиция P надолу (R)."
+inline constexpr std::string_view kTooManyWeights =
+    "Теглата за поставяне са повече от редовете от позиция ";
 inline constexpr std::string_view kTooManyWeightsRows = " надолу (";
+// "Сборът на всички тегла ще стане N, а може да е най-много 32767." and, when
+// values are added, what their weights are.
+inline constexpr std::string_view kWeightsTotal = "Сборът на всички тегла ще стане ";
+inline constexpr std::string_view kWeightsTotalLimit = ", а може да е най-много 32767.";
+inline constexpr std::string_view kWeightsTotalOfNewValues =
+    ", а може да е най-много 32767 (всяка нова стойност е с тегло 1).";
 inline constexpr std::string_view kNothingToPaste = "В буфера за обмен няма числа за поставяне.";
 
 }  // namespace sredna::texts

@@ -107,7 +107,10 @@ struct Selections {
 class Session {
 public:
     Session(const std::uint8_t* data, std::size_t size)
-        : form_("", data[0] == ',' ? ',' : '.'), model_(form_.Model()), actions_(data, size) {}
+        : separator_(data[0] == ',' ? ',' : '.'),
+          form_("", separator_),
+          model_(form_.Model()),
+          actions_(data, size) {}
 
     void Run() {
         while (!actions_.Done()) {
@@ -237,7 +240,7 @@ private:
         FUZZ_CHECK(!paired || values.Count() == weights.Count(),
                    std::to_string(values.Count()) + " values, " + std::to_string(weights.Count()) +
                        " weights; " + where);
-        const sredna::UserNumber typed = sredna::ReadUserNumber(text);
+        const sredna::UserNumber typed = sredna::ReadUserNumber(text, separator_);
         if (operation == 0 && !typed.refusal && position >= 0 &&
             position < static_cast<int>(valuesBefore.size()) &&
             text != valuesBefore[static_cast<std::size_t>(position)]) {
@@ -451,6 +454,7 @@ private:
                    "median list shown wrongly; " + Where());
     }
 
+    char separator_;
     Form form_;
     WindowModel& model_;
     Actions actions_;

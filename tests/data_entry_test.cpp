@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/form.h"
+#include "core/number_fields.h"
 #include "core/numbers.h"
 #include "core/user_number.h"
 #include "core/window_texts.h"
@@ -21,7 +22,7 @@ using test::Lines;
 using test::WithSeparator;
 
 struct ReadCase {
-    const char* text;
+    std::string text;
     std::optional<double> value;  // nothing: refused for `refusal`
     NumberRefusal refusal;
     const char* shown;  // the committed text, with "."
@@ -33,7 +34,7 @@ class UserNumberTest : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(UserNumberTest, TakesOrRefusesAndReadsBackTheSame) {
     const ReadCase& c = GetParam();
-    const UserNumber read = ReadUserNumber(c.text);
+    const UserNumber read = ReadUserNumber(c.text, '.');
     if (!c.value) {
         EXPECT_EQ(read.refusal, c.refusal);
         return;
@@ -68,14 +69,83 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"1e15", {}, NumberRefusal::OutOfRange, ""},
         ReadCase{"1.5e-15", {}, NumberRefusal::TooManyDecimals, ""}, ReadCase{"--1", {}, kNaN, ""},
         ReadCase{"+", {}, kNaN, ""}, ReadCase{".", {}, kNaN, ""}, ReadCase{"1-", {}, kNaN, ""},
-        ReadCase{"0x10", {}, kNaN, ""}, ReadCase{"٣", {}, kNaN, ""}));
+        ReadCase{"0x10", {}, kNaN, ""}, ReadCase{"٣", {}, kNaN, ""},
+        // Thousands grouped by a no-break or a narrow no-break space.
+        ReadCase{"12\u00A0345,5", 12345.5, {}, "12345.5"},
+        ReadCase{"-1\u202F000\u00A0000", -1e6, {}, "-1000000"},
+        ReadCase{"999\u00A0999\u00A0999\u00A0999\u00A0999", 999999999999999, {}, "999999999999999"},
+        ReadCase{
+            "1\u00A0000\u00A0000\u00A0000\u00A0000\u00A0000", {}, NumberRefusal::OutOfRange, ""},
+        ReadCase{"1234\u00A0567", {}, kNaN, ""}, ReadCase{"12\u00A034", {}, kNaN, ""},
+        ReadCase{"12\u00A03456", {}, kNaN, ""}, ReadCase{"\u00A0123", {}, kNaN, ""},
+        ReadCase{"1\u00A0", {}, kNaN, ""}, ReadCase{"0,123\u00A0456", {}, kNaN, ""},
+        // The exponent is judged by its value, however long.
+        ReadCase{"0." + std::string(10000, '0') + "1e10000", 0.1, {}, "0.1"},
+        ReadCase{"1e000000000000000000000000000001", 10, {}, "10"},
+        ReadCase{"1e99999999999999999999", {}, NumberRefusal::OutOfRange, ""},
+        ReadCase{"1e-99999999999999999999", {}, NumberRefusal::TooManyDecimals, ""},
+        ReadCase{"0e99999999999999999999", 0, {}, "0"}));
+
+// Either separator is taken, except where the other one may group
+// thousands: 1 to 3 digits not starting with 0, then exactly 3.
+TEST(UserNumberTest, TheOtherSeparatorMayGroupThousands) {
+    struct Case {
+        const char* text;
+        char refusedWith;  // 0: taken with either
+    };
+    for (const auto& [text, refusedWith] :
+         {Case{"1,000", '.'}, Case{" -999.000 ", ','}, Case{"+1.234", ','}, Case{"1,0000", 0},
+          Case{"0,125", 0}, Case{"1000.000", 0}, Case{"1,000e0", 0}, Case{"2.5", 0},
+          Case{"7.25", 0}, Case{"0.125", 0}, Case{"3.1416", 0}, Case{"1\u00A0000,000", 0}}) {
+        for (const char separator : {'.', ','}) {
+            EXPECT_EQ(ReadUserNumber(text, separator).refusal,
+                      separator == refusedWith ? std::optional(NumberRefusal::MayBeThousands)
+                                               : std::nullopt)
+                << text << " with " << separator;
+        }
+    }
+    EXPECT_EQ(ReadUserWeight("1.000", ',').refusal, NumberRefusal::MayBeThousands);
+    EXPECT_EQ(ReadUserWeight("1\u202F000", ',').value, 1000);
+}
+
+// Plain spaces separate numbers only where no two neighbours could be one
+// grouped number; then the whole text is refused, quoting the field.
+TEST(SplitNumbersTest, SpacesThatMayGroupThousandsAreRefused) {
+    struct Case {
+        const char* text;
+        std::vector<std::string_view> numbers;  // empty: refused
+        const char* ambiguous = "";
+    };
+    const std::vector<Case> cases = {
+        {"5 6 4 3 6", {"5", "6", "4", "3", "6"}},
+        {" 2,5  3,5 ", {"2,5", "3,5"}},
+        {"12345 678;2,5 100", {"12345", "678", "2,5", "100"}},
+        {"1 0001 -5", {"1", "0001", "-5"}},
+        {"1 000", {}, "1 000"},
+        {"100 200 300", {}, "100 200 300"},
+        {"7;  1 000 2 000 \r\n9", {}, "1 000 2 000"},
+        {"152 148 160", {}, "152 148 160"},
+        {"-12 345,5", {}, "-12 345,5"},
+        {"1\u00A0000 000", {}, "1\u00A0000 000"},
+    };
+    for (const Case& c : cases) {
+        const NumberFields fields = SplitNumbers(c.text, 100);
+        EXPECT_EQ(fields.ambiguous.value_or(""), c.ambiguous) << c.text;
+        if (!fields.ambiguous) {
+            EXPECT_EQ(fields.numbers, c.numbers) << c.text;
+        }
+    }
+    // One past the limit, and no further.
+    EXPECT_EQ(SplitNumbers("1\n2 3\n4 1 000", 2).numbers,
+              (std::vector<std::string_view>{"1", "2", "3"}));
+}
 
 TEST(UserNumberTest, AWeightIsAWholeNumberFrom1To32767) {
     for (const char* taken : {"1", "3,0", " 32767 ", "+7"}) {
-        EXPECT_FALSE(ReadUserWeight(taken).refusal) << taken;
+        EXPECT_FALSE(ReadUserWeight(taken, '.').refusal) << taken;
     }
     for (const char* refused : {"0", "-1", "1.5", "32768", "x", ""}) {
-        EXPECT_EQ(ReadUserWeight(refused).refusal, NumberRefusal::NotAWeight) << refused;
+        EXPECT_EQ(ReadUserWeight(refused, '.').refusal, NumberRefusal::NotAWeight) << refused;
     }
 }
 
@@ -131,23 +201,18 @@ std::vector<EditCase> EditCases() {
          {},
          Refusal("1e+", notANumber)},
         {"delete_selects_the_next",
-         [](DataEntry& e) {
-             e.Delete(1);
-             return true;
-         },
+         [](DataEntry& e) { return e.Delete(1); },
          {"1", "3"},
          {"4", "6"},
          "",
          1},
         {"delete_last_selects_the_previous",
-         [](DataEntry& e) {
-             e.Delete(2);
-             return true;
-         },
+         [](DataEntry& e) { return e.Delete(2); },
          {"1", "2"},
          {"4", "5"},
          "",
          1},
+        {"delete_outside_deletes_nothing", [](DataEntry& e) { return !e.Delete(3); }},
         {"paste_values_every_separator",
          [](DataEntry& e) { return e.PasteValues("7\t8;9 -1,5\r\n\r\n11\n"); },
          {"1", "2", "3", "7", "8", "9", "-1.5", "11"},
@@ -170,13 +235,56 @@ std::vector<EditCase> EditCases() {
          [](DataEntry& e) { return !e.PasteWeights(2, "7 8"); },
          {},
          {},
-         "Броят на теглата за поставяне (2) е по-голям от броя на редовете от позиция 3 "
-         "надолу (1).\r\n"},
+         "Теглата за поставяне са повече от редовете от позиция 3 надолу (1).\r\n"},
         {"paste_weights_one_refused",
          [](DataEntry& e) { return !e.PasteWeights(0, "7;0"); },
          {},
          {},
          Refusal("0", notAWeight)},
+        {"paste_spaces_may_group_thousands",
+         [](DataEntry& e) { return !e.PasteValues("7\n 1 000 2 000\n9"); },
+         {},
+         {},
+         Refusal("1 000 2 000", texts::kSpacesMayGroup)},
+        {"other_separator_may_group_thousands",
+         [](DataEntry& e) { return !e.EditValue(0, "1,000"); },
+         {},
+         {},
+         Refusal("1,000", std::string(texts::kMayBeThousands) + "." +
+                              std::string(texts::kMayBeThousandsEnd))},
+        // The weights' total, 15 at the start, may reach 32767 but not pass
+        // it, and a value added counts with its weight 1.
+        {"weights_total_reaches_the_limit",
+         [](DataEntry& e) {
+             return e.EditWeight(0, "32756") && e.PasteWeights(1, "1\n1") &&
+                    e.PasteWeights(1, "5 6");
+         },
+         {},
+         {"32756", "5", "6"}},
+        {"weights_total_edit_refused",
+         [](DataEntry& e) { return !e.EditWeight(0, "32757"); },
+         {},
+         {},
+         "Сборът на всички тегла ще стане 32768, а може да е най-много 32767.\r\n"},
+        {"weights_total_paste_refused",
+         [](DataEntry& e) { return !e.PasteWeights(1, "16000 16764"); },
+         {},
+         {},
+         "Сборът на всички тегла ще стане 32768, а може да е най-много 32767.\r\n"},
+        {"weights_total_of_added_values_refused",
+         [](DataEntry& e) {
+             return e.EditWeight(0, "32752") && !e.PasteValues("1 2 3 4 5") &&
+                    e.PasteValues("1 2 3 4") && !e.AddValue("5");
+         },
+         {"1", "2", "3", "1", "2", "3", "4"},
+         {"32752", "5", "6", "1", "1", "1", "1"},
+         "Сборът на всички тегла ще стане 32768, а може да е най-много 32767 (всяка нова "
+         "стойност е с тегло 1).\r\n"},
+        {"line_breaks_are_quoted_as_spaces",
+         [](DataEntry& e) { return !e.EditValue(0, "1\u20282\u0085\r\n3\u2029"); },
+         {},
+         {},
+         Refusal("1 2   3 ", notANumber)},
         {"long_text_is_quoted_shortened",
          [](DataEntry& e) { return !e.EditValue(0, std::string(30, 'x') + kFifteenZh); },
          {},
@@ -215,17 +323,26 @@ TEST(EditTest, APasteBeyond32767ValuesIsRefusedWhole) {
     Form form("", ',');
     WindowModel& model = form.Model();
     std::string clipboard;
-    for (int i = 0; i < ListBox::kMaxItems - 5; ++i) {
+    for (int i = 0; i < ListBox::kMaxItems - 4; ++i) {
         clipboard += "1,5\n";
     }
-    ASSERT_TRUE(form.Entry().PasteValues(clipboard));  // after the five "123"
+    // After the five "123": one too many.
+    EXPECT_FALSE(form.Entry().PasteValues(clipboard));
+    EXPECT_EQ(model.Text1(kReportBox).Text(),
+              "Списъкът побира най-много 32767 стойности: в него има 5, а поставяните са "
+              "повече от 32762.\r\n");
+    ASSERT_TRUE(form.Entry().Delete(0));
+    ASSERT_TRUE(form.Entry().PasteWeights(0, "1;1;1;1"));  // the weights' total just fits
+    ASSERT_TRUE(form.Entry().PasteValues(clipboard));
     EXPECT_EQ(model.Spis(kValuesList).Count(), ListBox::kMaxItems);
-    EXPECT_EQ(model.Spis(kValuesList).Item(5), "1,5");
+    EXPECT_EQ(model.Spis(kValuesList).Item(4), "1,5");
     EXPECT_FALSE(form.Entry().PasteValues("2"));
+    EXPECT_EQ(model.Text1(kReportBox).Text(),
+              "Списъкът побира най-много 32767 стойности: в него има 32767, а поставяните са "
+              "повече от 0.\r\n");
     EXPECT_FALSE(form.Entry().AddValue("2"));
     EXPECT_EQ(model.Text1(kReportBox).Text(),
-              "Списъкът побира най-много 32767 стойности, а с поставяните (1) ще станат "
-              "32768.\r\n");
+              "Списъкът побира най-много 32767 стойности и е пълен.\r\n");
     EXPECT_EQ(model.Spis(kWeightsList).Count(), ListBox::kMaxItems);
     EXPECT_EQ(form.Entry().CopyText(kWeightsList).size(), 2U * ListBox::kMaxItems - 1);
 }
@@ -330,7 +447,7 @@ std::vector<TypedCase> TypedCases() {
          Median({"Новата съвкупност съдържа 3 елемента.",
                  "При нечетен брой елементи медиана е елемент номер 2 със стойност -1",
                  "медиана = -1"})},
-        {"median_odd_keeps_padding", MeanKind::Median, "100 -1.5 7 100", "",
+        {"median_odd_keeps_padding", MeanKind::Median, "100;-1.5;7;100", "",
          Median({"Новата съвкупност съдържа 3 елемента.",
                  "При нечетен брой елементи медиана е елемент номер 2 със стойност    7",
                  "медиана = 7"})},

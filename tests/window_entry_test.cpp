@@ -84,6 +84,9 @@ protected:
         return text;
     }
 
+    // A thousand, or one, written with the other decimal separator.
+    static std::string otherThousand() { return separator() == '.' ? "1,000" : "1.000"; }
+
     // Right-clicks a point of a list and returns the menu that opened.
     QMenu* openMenu(QListWidget* list, QPoint at) {
         list->setFocus();
@@ -220,14 +223,32 @@ TEST_F(WindowEntryTest, BadInputChangesNothingAndSaysWhy) {
              clipboard->setText(QStringLiteral("1 2 3"));
              key(weights, Qt::Key_V, Qt::ControlModifier);
          },
-         "Броят на теглата за поставяне (3) е по-голям от броя на редовете от позиция 4 "
-         "надолу (2)."},
+         "Теглата за поставяне са повече от редовете от позиция 4 надолу (2)."},
         {[&] {
              clipboard->setText(QString(QStringLiteral("1\n")).repeated(ListBox::kMaxItems - 4));
              key(values, Qt::Key_V, Qt::ControlModifier);
          },
-         "Списъкът побира най-много 32767 стойности, а с поставяните (32763) ще станат "
-         "32768."},
+         "Списъкът побира най-много 32767 стойности: в него има 5, а поставяните са повече "
+         "от 32762."},
+        // Spaces that may group thousands, and the other separator where it
+        // may: "1,000" with "." as the decimal separator, "1.000" with ",".
+        {[&] {
+             clipboard->setText(QStringLiteral("7\n1 000"));
+             key(values, Qt::Key_V, Qt::ControlModifier);
+         },
+         "„1 000“" + std::string(texts::kSpacesMayGroup)},
+        {[&] {
+             clipboard->setText(QStringLiteral("100 200 300"));
+             key(values, Qt::Key_V, Qt::ControlModifier);
+         },
+         "„100 200 300“" + std::string(texts::kSpacesMayGroup)},
+        {[&] {
+             clickRow(values, 0);
+             key(values, Qt::Key_F2);
+             typeInEditor(QString::fromStdString(otherThousand()));
+         },
+         "„" + otherThousand() + "“" + std::string(texts::kMayBeThousands) + separator() +
+             std::string(texts::kMayBeThousandsEnd)},
     };
     for (const Bad& bad : cases) {
         bad.input();
@@ -239,6 +260,45 @@ TEST_F(WindowEntryTest, BadInputChangesNothingAndSaysWhy) {
         EXPECT_EQ(shown(weights), QStringList(5, QStringLiteral("5"))) << bad.line;
     }
     EXPECT_TRUE(window.isVisible());
+}
+
+// No-break spaces group thousands, pasted or typed; plain spaces separate
+// numbers that could not be one.
+TEST_F(WindowEntryTest, NoBreakSpacesGroupThousands) {
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(local("12\u00A0345.5\r\n1\u202F000")));
+    key(values, Qt::Key_V, Qt::ControlModifier);
+    key(values, Qt::Key_Insert);
+    typeInEditor(QStringLiteral("-2\u00A0500"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("5 6 4 3 6"));
+    key(values, Qt::Key_V, Qt::ControlModifier);
+    const std::vector<std::string> expected = {
+        "123", "123", "123", "123", "123", local("12345.5"), "1000", "-2500",
+        "5",   "6",   "4",   "3",   "6"};
+    EXPECT_EQ(modelItems(kValuesList), expected);
+    EXPECT_EQ(shown(values).size(), 13);
+    EXPECT_EQ(report(), "");
+}
+
+// Every weight counts, a new value's 1 too: the total may reach 32767, not
+// pass it.
+TEST_F(WindowEntryTest, TheWeightsTotalStaysWithinItsCount) {
+    click(window.option1(static_cast<int>(MeanKind::Weighted)));
+    clickRow(weights, 0);
+    key(weights, Qt::Key_F2);
+    typeInEditor(QStringLiteral("32748"));
+    EXPECT_EQ(report(), "Сборът на всички тегла ще стане 32768, а може да е най-много 32767.\r\n");
+    EXPECT_EQ(modelItems(kWeightsList)[0], "5");
+    key(weights, Qt::Key_F2);
+    typeInEditor(QStringLiteral("32747"));
+    EXPECT_EQ(weights->item(0)->text(), QStringLiteral("32747"));
+    key(values, Qt::Key_Insert);
+    typeInEditor(QStringLiteral("1"));
+    EXPECT_EQ(report(),
+              "Сборът на всички тегла ще стане 32768, а може да е най-много 32767 (всяка нова "
+              "стойност е с тегло 1).\r\n");
+    EXPECT_EQ(values->count(), 5);
+    EXPECT_EQ(modelItems(kWeightsList), (std::vector<std::string>{"32747", "5", "5", "5", "5"}));
 }
 
 TEST_F(WindowEntryTest, TheMenuOffersTheActionsWithTheirKeys) {
