@@ -85,7 +85,11 @@ bool DataEntry::Read(std::string_view text, bool weight, Committed& committed) {
     const UserNumber number =
         weight ? ReadUserWeight(text, separator_) : ReadUserNumber(text, separator_);
     if (number.refusal) {
-        Refuse(Quoted(text) + Reason(*number.refusal));
+        // A typed "1 000" is most likely a thousand: say how to write one.
+        const bool mayGroup =
+            number.refusal == NumberRefusal::NotANumber && SplitNumbers(text, 1).ambiguous;
+        Refuse(Quoted(text) +
+               (mayGroup ? std::string(texts::kSpacesMayGroup) : Reason(*number.refusal)));
         return false;
     }
     committed.text = GeneralNumberText(number.value, separator_);
