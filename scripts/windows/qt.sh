@@ -19,9 +19,11 @@ options=(
     -no-feature-sql -no-feature-network
     -no-feature-concurrent -no-feature-xml -no-feature-zstd -no-feature-jpeg
     -no-fontconfig
-    # The source package strips wintab.h, and without Direct2D this Qt does
-    # not build the DirectWrite 3 font database its plugin would link.
-    -no-feature-tabletevent -no-feature-directwrite3
+    # The source package strips wintab.h. Without Direct2D this Qt builds
+    # neither DirectWrite font engine nor database, yet the windows plugin and
+    # Print Support would link them: GDI draws the fonts, as it does by
+    # default in this Qt.
+    -no-feature-tabletevent -no-feature-directwrite -no-feature-directwrite3
     # Bundled libraries; freetype also gives the offscreen plugin for tests.
     -qt-freetype -qt-harfbuzz -qt-pcre -qt-zlib -qt-libpng -qt-doubleconversion
 )
