@@ -208,9 +208,8 @@ void ListEditor::commitEdit(int index, int row, const QString& text) {
     const bool inserted = index == kValuesList && insertPending_ && row == values.Count();
     sync_.handle([&] {
         if (inserted) {
-            const int before = values.Count();
             entry.AddValue(typed);
-            if (values.Count() > before) {
+            if (values.Count() > row) {  // the model took it as its last item
                 insertPending_ = false;
                 sync_.keepHeldRow(kValuesList);
             }
