@@ -13,7 +13,6 @@
 #include <array>
 
 #include "core/window_texts.h"
-#include "ui/application.h"
 #include "ui/flat_button.h"
 #include "ui/flat_frame.h"
 #include "ui/intro_text.h"
@@ -75,7 +74,6 @@ Controls MainWindow::build() {
     // Screen readers announce the window by its title without the address,
     // which would mix Latin into a Cyrillic name.
     setAccessibleName(FromModel(texts::kCaptionText));
-    setWindowIcon(ProgramIcon());
     setFont(layout::WindowFont(layout::kWindowPointSize));
     PaintBackground(this, layout::kWindowColour);
 
