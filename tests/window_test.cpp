@@ -206,6 +206,23 @@ TEST_F(WindowTest, EnterAndEscapePressNoButton) {
     EXPECT_TRUE(window.isVisible());
 }
 
+// Closing the window while an item's editor is open: the widgets outlive
+// the parts that edit and show the model, and must not reach them (the
+// sanitizer build catches it).
+TEST(WindowClosingTest, WithAnItemEditorOpenReachesNothingGone) {
+    for (Qt::Key key : {Qt::Key_Insert, Qt::Key_F2}) {
+        MainWindow window;
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QListWidget* values = window.spis(kValuesList);
+        values->setFocus();
+        values->setCurrentRow(1);
+        QTest::keyClick(values, key);
+        ASSERT_NE(QApplication::focusWidget(), values) << key;
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+    }
+}
+
 TEST_F(WindowTest, TabVisitsTheControlsInOrder) {
     EXPECT_EQ(QApplication::focusWidget(), window.spis(kCountList));
     const std::vector<QWidget*> order = {

@@ -101,7 +101,10 @@ void ListEditor::buildEntryControls(int index) {
     auto* delegate = new EntryDelegate(
         [this, index](int row, const QString& text) { commitEdit(index, row, text); },
         [this, index](int row) { editorReleased(index, row); },
-        [this, index] { return index == kValuesList && insertPending_; }, list);
+        [this, index] { return index == kValuesList && insertPending_; }, this);
+    // Gone with this editor, before the lists: a view whose delegate has gone
+    // commits nothing more, even from an editor still open as the window
+    // closes.
     list->setItemDelegate(delegate);
     // After the view's own slot, which closes the editor first.
     connect(delegate, &QAbstractItemDelegate::closeEditor, this, [this] { endInsertIfClosed(); });

@@ -159,10 +159,12 @@ QRect MainWindow::pixels(const layout::TwipsRect& rect) const {
     return layout::ToPixels(rect, dpi_);
 }
 
+// Each reaches the model through the sync, and ends with it: the widgets
+// outlive both as the window closes.
 void MainWindow::connectControls() {
     for (int i = 0; i < WindowModel::kListCount; ++i) {
         QListWidget* list = controls_.list(i);
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, i, list] {
+        connect(list, &QListWidget::itemSelectionChanged, &sync_, [this, i, list] {
             const QList<QListWidgetItem*> selected = list->selectedItems();
             const int row = selected.isEmpty() ? -1 : list->row(selected.first());
             sync_.handle([this, i, row] {
@@ -174,18 +176,18 @@ void MainWindow::connectControls() {
     }
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
         // The model reads an edited text back only when it needs it.
-        connect(controls_.text(i), &QPlainTextEdit::textChanged, this,
+        connect(controls_.text(i), &QPlainTextEdit::textChanged, &sync_,
                 [this, i] { sync_.handle([this, i] { form_.Model().Text1(i).EditedInView(); }); });
     }
     for (int i = 0; i < kMeanKindCount; ++i) {
-        connect(controls_.option(i), &QRadioButton::toggled, this, [this, i](bool on) {
+        connect(controls_.option(i), &QRadioButton::toggled, &sync_, [this, i](bool on) {
             if (on) {
                 sync_.handle([this, i] { form_.Model().Option1().Select(i); });
             }
         });
     }
     for (int i = 0; i < WindowModel::kCommandCount; ++i) {
-        connect(controls_.command(i), &QPushButton::clicked, this,
+        connect(controls_.command(i), &QPushButton::clicked, &sync_,
                 [this, i] { sync_.handle([this, i] { form_.Command1_Click(i); }); });
     }
 }
