@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/ensure-packages.sh libgtest-dev libbenchmark-dev clang clang-tidy cppcheck shellcheck
 
 # Sourced files follow from the scripts that source them, found beside them.
-mapfile -t scripts < <(find scripts packaging -name '*.sh' | LC_ALL=C sort)
+mapfile -t scripts < <(find scripts packaging bench -name '*.sh' | LC_ALL=C sort)
 shellcheck -x -P SCRIPTDIR "${scripts[@]}" .ci/run
 cmake --preset ci >/dev/null
 cmake --build --preset ci >/dev/null  # generates the Qt moc and resource sources

@@ -137,7 +137,7 @@ TEST(IntroText, QuotedLinesAreExact) {
 
 TEST(IntroText, EmptyLinesAreExactlyTheSeparators) {
     const std::set<std::size_t> empty = {
-        29, 30, 31, 32, 33, 34, 35, 36,  // between part one and part two
+        29, 30, 31, 32, 33, 34, 35, 36,  // between the first half and the background reading
         38, 40, 42, 43, 44, 46, 48, 50, 52, 54, 55, 56,
     };
     const auto lines = introLines();

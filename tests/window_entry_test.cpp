@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "core/window_texts.h"
+#include "tests/qt_warnings.h"
 #include "ui/main_window.h"
 
 namespace sredna {
@@ -384,6 +385,29 @@ TEST_F(WindowEntryTest, FaultsOfTypedValuesLeaveTheWindowUsable) {
     click(window.command1(kCalculateCommand));
     EXPECT_TRUE(report().ends_with("медиана = 0\r\n")) << report();
     EXPECT_EQ(shown(window.spis(kMedianList)).join('|').toStdString(), local("-0.5| 0.5"));
+}
+
+// A new value refused, left blank or abandoned leaves the keyboard on the
+// values list, on the row that was selected, and the list never loses track
+// of the row's editor.
+TEST_F(WindowEntryTest, InsertThatAddsNothingKeepsTheFocusOnTheList) {
+    const test::QtWarnings warnings;
+    const std::string intro = model().Text1(kIntroBox).Text();
+    for (const auto& [typed, end] : {std::pair{"abc", Qt::Key_Return},
+                                     {"", Qt::Key_Return},
+                                     {"abc", Qt::Key_Tab},
+                                     {"7", Qt::Key_Escape}}) {
+        clickRow(values, 2);
+        key(values, Qt::Key_Insert);
+        typeInEditor(QString::fromUtf8(typed), end);
+        EXPECT_EQ(QApplication::focusWidget(), values) << typed << " " << end;
+        EXPECT_EQ(shown(values), QStringList(5, QStringLiteral("123"))) << typed << " " << end;
+        // The next key goes wherever the focus is.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(model().Spis(kValuesList).Selected(), 3) << typed << " " << end;
+    }
+    EXPECT_EQ(model().Text1(kIntroBox).Text(), intro);
+    EXPECT_EQ(warnings.OfLostEditors().join('\n').toStdString(), "");
 }
 
 }  // namespace

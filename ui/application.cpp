@@ -1,13 +1,13 @@
 #include "ui/application.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTranslator>
 
 #include "ui/layout.h"
+#include "ui/program_icon.h"
 
 namespace sredna {
 
@@ -16,6 +16,7 @@ void SetUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("sredna"));
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.sredna"));
+    // Every window of the program shows this one; its images are read once.
     QApplication::setWindowIcon(ProgramIcon());
     // Text and list boxes keep the platform's default colours: Fusion's own.
     QApplication::setPalette(QApplication::style()->standardPalette());
@@ -30,16 +31,6 @@ void SetUpApplication(QApplication& app) {
     } else {
         qWarning("Qt's Bulgarian texts are missing from the resources");
     }
-}
-
-QIcon ProgramIcon() {
-    // Each image is added at its own size, read from the file.
-    QIcon icon;
-    const QDir icons(QStringLiteral(":/icons"), QStringLiteral("*.png"));
-    for (const QString& name : icons.entryList()) {
-        icon.addFile(icons.filePath(name));
-    }
-    return icon;
 }
 
 }  // namespace sredna
