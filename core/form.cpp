@@ -9,7 +9,10 @@
 namespace sredna {
 
 Form::Form(std::string introText, char decimalSeparator)
-    : model_(std::move(introText)), separator_(decimalSeparator), entry_(model_, separator_) {
+    : model_(std::move(introText)),
+      separator_(decimalSeparator),
+      entry_(model_, separator_),
+      history_(model_) {
     model_.Hub().SetListClickHandler([this](int index) { Spis_Click(index); });
     model_.Hub().SetOptionClickHandler([this](int index) { Option1_Click(index); });
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/data_entry.h"
+#include "core/list_history.h"
 #include "core/random_sequence.h"
 #include "core/window_model.h"
 
@@ -23,6 +24,8 @@ public:
     RandomSequence& Random() { return random_; }
     // The pupil's own values and weights: typed, pasted, changed, deleted.
     DataEntry& Entry() { return entry_; }
+    // Every change to the values and weights lists, to undo and redo.
+    ListHistory& History() { return history_; }
 
     // Seeds the sequence and selects the first count, bound and kind.
     void Form_Load();
@@ -39,6 +42,7 @@ private:
     RandomSequence random_;
     char separator_;
     DataEntry entry_;
+    ListHistory history_;
 };
 
 }  // namespace sredna

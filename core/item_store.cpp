@@ -1,5 +1,6 @@
 #include "core/item_store.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace sredna {
@@ -76,6 +77,16 @@ std::vector<std::string> ItemStore::ToVector() const {
     for (const auto& block : blocks_) {
         items.insert(items.end(), block.begin(), block.end());
     }
+    return items;
+}
+
+std::vector<std::string> ItemStore::TakeAll() {
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(size_));
+    for (auto& block : blocks_) {
+        std::move(block.begin(), block.end(), std::back_inserter(items));
+    }
+    Clear();
     return items;
 }
 

@@ -21,6 +21,8 @@ public:
     void Erase(int position);
     void Clear();
     std::vector<std::string> ToVector() const;
+    // Every item, moved out; the store is left empty.
+    std::vector<std::string> TakeAll();
 
     // The first position whose text compares greater than key under less,
     // less(key, text), in a store already in that order.

@@ -40,6 +40,9 @@ void ListBox::AddItem(std::string text) {
             return key < ItemValue(item);
         });
     }
+    if (journal_ != nullptr) {
+        journal_->Record(index_, {.position = position, .removed = {}, .inserted = {text}});
+    }
     items_.Insert(position, std::move(text));
     hub_.Notify(ChangeKind::ListItems, index_);
     // The selection stays on its item when an insertion lands before it.
@@ -53,6 +56,10 @@ void ListBox::SetItem(int position, std::string text) {
     if (style_.sorted || position < 0 || position >= Count()) {
         return;
     }
+    if (journal_ != nullptr) {
+        journal_->Record(index_,
+                         {.position = position, .removed = {Item(position)}, .inserted = {text}});
+    }
     items_.Replace(position, std::move(text));
     hub_.Notify(ChangeKind::ListItems, index_);
 }
@@ -64,6 +71,10 @@ bool ListBox::Precedes(std::string_view a, std::string_view b) const {
 void ListBox::RemoveItem(int position) {
     if (position < 0 || position >= Count()) {
         return;
+    }
+    if (journal_ != nullptr) {
+        journal_->Record(index_,
+                         {.position = position, .removed = {Item(position)}, .inserted = {}});
     }
     items_.Erase(position);
     hub_.Notify(ChangeKind::ListItems, index_);
@@ -77,9 +88,39 @@ void ListBox::RemoveItem(int position) {
 }
 
 void ListBox::Clear() {
+    if (journal_ != nullptr && Count() > 0) {
+        journal_->Record(index_, {.position = 0, .removed = items_.TakeAll(), .inserted = {}});
+    }
     items_.Clear();
     hub_.Notify(ChangeKind::ListItems, index_);
     if (selected_ != -1) {
+        selected_ = -1;
+        hub_.Notify(ChangeKind::ListSelection, index_);
+    }
+}
+
+void ListBox::ReplaceRange(int position, int count, const std::vector<std::string>& items) {
+    if (style_.sorted || position < 0 || count < 0 || position > Count() - count ||
+        Count() - count + static_cast<int>(items.size()) > kMaxItems) {
+        return;
+    }
+    if (journal_ != nullptr) {
+        ItemSplice splice{.position = position, .removed = {}, .inserted = items};
+        for (int p = position; p < position + count; ++p) {
+            splice.removed.push_back(Item(p));
+        }
+        journal_->Record(index_, std::move(splice));
+    }
+    // From the end of the range, so no later item moves more than once.
+    for (int p = position + count - 1; p >= position; --p) {
+        items_.Erase(p);
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items_.Insert(position + static_cast<int>(i), items[i]);
+    }
+    hub_.Notify(ChangeKind::ListItems, index_);
+    // The selection is the caller's to set: the range may have held it.
+    if (selected_ >= Count()) {
         selected_ = -1;
         hub_.Notify(ChangeKind::ListSelection, index_);
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/item_store.h"
+#include "core/list_journal.h"
 #include "core/model_events.h"
 
 namespace sredna {
@@ -54,6 +55,14 @@ public:
     // Later items move up; a position outside the list is ignored.
     void RemoveItem(int position);
     void Clear();
+    // Replaces count items from a position of an unsorted list with the
+    // given ones, in one change notice: how a change is taken back or made
+    // again. A range outside the list is ignored.
+    void ReplaceRange(int position, int count, const std::vector<std::string>& items);
+
+    // Every later change to the items is reported to the journal (nullptr:
+    // to none).
+    void SetJournal(ListJournal* journal) { journal_ = journal; }
 
     bool Visible() const { return style_.visible; }
     void SetVisible(bool visible);
@@ -77,6 +86,7 @@ private:
     int selected_ = -1;
     ListStyle style_;
     SortOrder order_ = SortOrder::Text;
+    ListJournal* journal_ = nullptr;
 };
 
 }  // namespace sredna

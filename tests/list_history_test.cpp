@@ -1,0 +1,148 @@
+// Undo and redo of every kind of change to the values and weights lists.
+#include "core/list_history.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/form.h"
+#include "tests/test_support.h"
+
+namespace sredna {
+namespace {
+
+struct Lists {
+    std::vector<std::string> values;
+    std::vector<std::string> weights;
+    int selected;
+    int weightSelected;
+
+    explicit Lists(const WindowModel& model)
+        : values(model.Spis(kValuesList).Items()),
+          weights(model.Spis(kWeightsList).Items()),
+          selected(model.Spis(kValuesList).Selected()),
+          weightSelected(model.Spis(kWeightsList).Selected()) {}
+    bool operator==(const Lists&) const = default;
+};
+
+struct ChangeCase {
+    const char* name;
+    std::function<void(Form&)> change;
+
+    friend void PrintTo(const ChangeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class HistoryTest : public testing::TestWithParam<ChangeCase> {};
+
+// Each change, taken back, gives the lists and the selection as they were;
+// made again, as they were after it; and again and again.
+TEST_P(HistoryTest, UndoAndRedoRestoreListsAndSelection) {
+    Form form("", ',');
+    WindowModel& model = form.Model();
+    form.Form_Load();
+    model.Spis(kCountList).SetSelected(4);  // 25 values
+    model.Spis(kValuesList).SetSelected(2);
+    model.Text1(kReportBox).SetText("отчет\r\n");
+    const Lists before(model);
+    GetParam().change(form);
+    form.History().CloseStep();
+    const Lists after(model);
+    const std::string report = model.Text1(kReportBox).Text();
+    ASSERT_NE(after, before);
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(form.History().CanUndo());
+        form.History().Undo();
+        EXPECT_EQ(Lists(model), before);
+        EXPECT_FALSE(form.History().CanUndo());
+        ASSERT_TRUE(form.History().CanRedo());
+        form.History().Redo();
+        EXPECT_EQ(Lists(model), after);
+    }
+    EXPECT_EQ(model.Text1(kReportBox).Text(), report);  // undo leaves the report alone
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, HistoryTest,
+    testing::Values(ChangeCase{"edit_value", [](Form& f) { f.Entry().EditValue(1, "2,5"); }},
+                    ChangeCase{"edit_weight", [](Form& f) { f.Entry().EditWeight(4, "9"); }},
+                    ChangeCase{"add_value", [](Form& f) { f.Entry().AddValue("7"); }},
+                    ChangeCase{"delete", [](Form& f) { f.Entry().Delete(0); }},
+                    ChangeCase{"paste_values", [](Form& f) { f.Entry().PasteValues("1\n2\n3"); }},
+                    ChangeCase{"paste_weights", [](Form& f) { f.Entry().PasteWeights(1, "7\n8"); }},
+                    ChangeCase{"clear", [](Form& f) { f.Command1_Click(kClearCommand); }},
+                    ChangeCase{"random", [](Form& f) { f.Command1_Click(kRandomCommand); }},
+                    ChangeCase{"several_in_one_step",
+                               [](Form& f) {
+                                   f.Entry().Delete(3);
+                                   f.Entry().AddValue("8");
+                                   f.Entry().EditValue(0, "-1");
+                                   f.Entry().PasteWeights(0, "2");
+                               }}),
+    [](const testing::TestParamInfo<ChangeCase>& row) { return row.param.name; });
+
+TEST(HistoryTest, StepsGoBackInOrderAndANewChangeDropsTheRedo) {
+    Form form("", '.');
+    ListHistory& history = form.History();
+    const auto values = [&] { return form.Model().Spis(kValuesList).Items(); };
+    form.Entry().EditValue(0, "1");
+    history.CloseStep();
+    form.Entry().EditValue(1, "2");
+    history.CloseStep();
+    history.CloseStep();  // no change: no step
+    EXPECT_EQ(history.UndoSteps(), 2U);
+    history.Undo();
+    EXPECT_EQ(values(), (std::vector<std::string>{"1", "123", "123", "123", "123"}));
+    form.Entry().EditValue(4, "5");
+    history.CloseStep();
+    EXPECT_FALSE(history.CanRedo());
+    history.Undo();
+    history.Undo();
+    EXPECT_EQ(values(), std::vector<std::string>(5, "123"));
+    EXPECT_FALSE(history.CanUndo());
+}
+
+TEST(HistoryTest, ARefusedEntryLeavesNothingToUndo) {
+    Form form("", '.');
+    EXPECT_FALSE(form.Entry().PasteValues("1\nx"));
+    EXPECT_FALSE(form.Entry().EditWeight(0, "0"));
+    form.History().CloseStep();
+    EXPECT_FALSE(form.History().CanUndo());
+}
+
+// A step keeps what changed, packed: 32,767 pasted values, cleared again,
+// cost a fraction of the 4 MB that the texts would take as strings; past the cap the oldest steps
+// go, the newest stays.
+TEST(HistoryTest, MemoryStaysSmallAndCapped) {
+    Form form("", '.');
+    form.Command1_Click(kClearCommand);
+    form.History().CloseStep();
+    std::string clipboard;
+    for (int i = 0; i < ListBox::kMaxItems; ++i) {
+        clipboard += std::to_string(i % 1000) + "\n";
+    }
+    ASSERT_TRUE(form.Entry().PasteValues(clipboard));
+    form.History().CloseStep();
+    form.Command1_Click(kClearCommand);
+    form.History().CloseStep();
+    EXPECT_LT(form.History().MemoryUse(), 1'000'000U);
+    form.History().Undo();
+    EXPECT_EQ(form.Model().Spis(kValuesList).Count(), ListBox::kMaxItems);
+    EXPECT_EQ(form.Model().Spis(kWeightsList).Item(ListBox::kMaxItems - 1), "1");
+
+    WindowModel model;
+    ListHistory small(model, 1000);
+    for (int i = 0; i < 50; ++i) {
+        model.Spis(kValuesList).AddItem(std::to_string(i));
+        small.CloseStep();
+    }
+    EXPECT_LE(small.MemoryUse(), 1000U);
+    EXPECT_GT(small.UndoSteps(), 1U);
+    EXPECT_LT(small.UndoSteps(), 50U);
+    small.Undo();
+    EXPECT_EQ(model.Spis(kValuesList).Count(), 5 + 49);
+}
+
+}  // namespace
+}  // namespace sredna
