@@ -1,0 +1,160 @@
+// The numbers file: what spreadsheets and people write is split into the
+// right cells, whatever the encoding and separator; what is not a numbers
+// file is named with its first bad row and cell.
+#include "core/numbers_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/text_encoding.h"
+#include "core/window_model.h"
+#include "tests/test_support.h"
+
+namespace sredna {
+namespace {
+
+using numbers_file::Problem;
+using numbers_file::Table;
+
+// A row as "value" or "value|weight".
+std::vector<std::string> Rows(const Table& table) {
+    std::vector<std::string> rows;
+    for (const Table::Row& row : table.rows) {
+        rows.push_back(row.value + (row.weight ? "|" + *row.weight : ""));
+    }
+    return rows;
+}
+
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const auto high = static_cast<char>(unit >> 8);
+        const auto low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+struct FileCase {
+    const char* name;
+    std::string bytes;
+    char decimalSeparator;
+    std::vector<std::string> rows{};  // when read
+    std::optional<Problem::Kind> problem{};
+    int row = 0;
+    int cell = 0;
+
+    friend void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
+};
+
+std::vector<FileCase> FileCases() {
+    using Kind = Problem::Kind;
+    return {
+        {"written_by_the_program",
+         "\xEF\xBB\xBFСтойност;Тегло\r\n2,5;3\r\n-1;1\r\n",
+         ',',
+         {"2,5|3", "-1|1"}},
+        {"comma_separated_in_a_point_locale",
+         "Стойност,Тегло\n2.5,3\n7,1\n",
+         '.',
+         {"2.5|3", "7|1"}},
+        {"comma_is_decimal_in_a_comma_locale", "1,5\n2,25\n", ',', {"1,5", "2,25"}},
+        {"tab_separated_no_header", "1\t2\r\n3\t4\r\n", '.', {"1|2", "3|4"}},
+        {"one_column_blank_lines_and_trailing_cells",
+         "\r\n5;\r\n\r\n6;;\r\n;\r\n",
+         ',',
+         {"5", "6"}},
+        {"quoted_cells_hold_the_separator",
+         "\"1,5\";\"2\"\r\n\"3,\"\"5\";1\r\n",
+         ',',
+         {"1,5|2", "3,\"5|1"}},
+        {"grouped_thousands_kept_as_they_stand", "\"12 345,5\";2\n", ',', {"12 345,5|2"}},
+        {"utf16_little_endian", Utf16(u"Стойност\tТегло\r\n4\t2\r\n", false), ',', {"4|2"}},
+        {"utf16_big_endian", Utf16(u"4;2\r\n", true), '.', {"4|2"}},
+        {"windows_1251_header",
+         "\xD1\xF2\xEE\xE9\xED\xEE\xF1\xF2;\xD2\xE5\xE3\xEB\xEE\n9;1\n",
+         ',',
+         {"9|1"}},
+        {"header_only_is_empty_lists", "Стойност;Тегло\r\n", ',', {}},
+        {"nothing_at_all", "\r\n \r\n", ',', {}, Kind::Empty},
+        {"binary", std::string("PK\x03\x04\x00\x01", 6), '.', {}, Kind::NotText},
+        {"broken_utf16", std::string("\xFF\xFE\x00\xD8", 4), '.', {}, Kind::NotText},
+        {"third_column", "1;2\r\n3;4;;x\r\n", ',', {}, Kind::TooManyColumns, 2, 4},
+        {"missing_weight", "1;2\r\n\r\n3;\r\n", ',', {}, Kind::MissingWeight, 3, 2},
+        {"line_break_in_a_cell_counts_rows",
+         "\"a\nb\";x\n1;2\n3\n",
+         ',',
+         {},
+         Kind::MissingWeight,
+         4,
+         2},
+        {"too_large", std::string(numbers_file::kMaxBytes + 1, '1'), '.', {}, Kind::TooLarge},
+    };
+}
+
+class NumbersFileTest : public testing::TestWithParam<FileCase> {};
+
+TEST_P(NumbersFileTest, SplitsIntoRowsOrNamesTheProblem) {
+    const FileCase& c = GetParam();
+    const auto read = numbers_file::ReadTable(c.bytes, c.decimalSeparator);
+    if (!c.problem) {
+        ASSERT_TRUE(std::holds_alternative<Table>(read));
+        EXPECT_EQ(Rows(std::get<Table>(read)), c.rows);
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<Problem>(read));
+    const Problem& problem = std::get<Problem>(read);
+    EXPECT_EQ(problem.kind, *c.problem);
+    EXPECT_EQ(problem.row, c.row);
+    EXPECT_EQ(problem.cell, c.cell);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, NumbersFileTest, testing::ValuesIn(FileCases()),
+                         [](const testing::TestParamInfo<FileCase>& row) {
+                             return row.param.name;
+                         });
+
+TEST(NumbersFileTest, MoreThan32767RowsAreRefusedAtTheFirstRowPast) {
+    std::string text = "Стойност\n";
+    for (int i = 0; i <= ListBox::kMaxItems; ++i) {
+        text += "1\n";
+    }
+    const auto read = numbers_file::ReadTable(text, '.');
+    ASSERT_TRUE(std::holds_alternative<Problem>(read));
+    EXPECT_EQ(std::get<Problem>(read).kind, Problem::Kind::TooManyRows);
+    EXPECT_EQ(std::get<Problem>(read).row, ListBox::kMaxItems + 2);
+}
+
+// What the program writes, it reads back the same, with either separator.
+TEST(NumbersFileTest, WritesWhatSpreadsheetsReadAndReadsItBack) {
+    for (const char separator : {'.', ','}) {
+        WindowModel model;
+        test::Fill(model.Spis(kValuesList), {test::WithSeparator("2.5", separator), "-7", "1E-05"});
+        test::Fill(model.Spis(kWeightsList), {"3", "1", "32767"});
+        const std::string text =
+            numbers_file::Write(model.Spis(kValuesList), model.Spis(kWeightsList), separator);
+        const std::string list = separator == ',' ? ";" : ",";
+        EXPECT_EQ(text,
+                  test::WithSeparator("\xEF\xBB\xBFСтойност" + list + "Тегло\r\n2.5" + list +
+                                          "3\r\n-7" + list + "1\r\n1E-05" + list + "32767\r\n",
+                                      separator));
+        const auto read = numbers_file::ReadTable(text, separator);
+        ASSERT_TRUE(std::holds_alternative<Table>(read));
+        EXPECT_EQ(Rows(std::get<Table>(read)),
+                  (std::vector<std::string>{test::WithSeparator("2.5", separator) + "|3", "-7|1",
+                                            "1E-05|32767"}));
+    }
+}
+
+TEST(TextEncodingTest, TellsValidUtf8FromWindows1251) {
+    EXPECT_TRUE(text_encoding::IsValidUtf8("Тегло 1"));
+    for (const char* invalid : {"\xD2\xE5\xE3\xEB\xEE", "\xC0\x80", "\xED\xA0\x80", "\xE2\x82"}) {
+        EXPECT_FALSE(text_encoding::IsValidUtf8(invalid)) << invalid;
+    }
+}
+
+}  // namespace
+}  // namespace sredna
