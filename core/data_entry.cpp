@@ -7,6 +7,7 @@
 #include "core/entry_limits.h"
 #include "core/number_fields.h"
 #include "core/numbers.h"
+#include "core/numbers_file.h"
 #include "core/report.h"
 #include "core/window_texts.h"
 
@@ -81,14 +82,15 @@ std::string DataEntry::Reason(NumberRefusal refusal) const {
     return std::string(texts::kNotAWeight);
 }
 
-bool DataEntry::Read(std::string_view text, bool weight, Committed& committed) {
+bool DataEntry::Read(std::string_view text, bool weight, Committed& committed,
+                     std::string_view where) {
     const UserNumber number =
         weight ? ReadUserWeight(text, separator_) : ReadUserNumber(text, separator_);
     if (number.refusal) {
         // A typed "1 000" is most likely a thousand: say how to write one.
         const bool mayGroup =
             number.refusal == NumberRefusal::NotANumber && SplitNumbers(text, 1).ambiguous;
-        Refuse(Quoted(text) +
+        Refuse(std::string(where) + Quoted(text) +
                (mayGroup ? std::string(texts::kSpacesMayGroup) : Reason(*number.refusal)));
         return false;
     }
@@ -263,6 +265,82 @@ bool DataEntry::PasteWeights(int from, std::string_view clipboard) {
         weights.SetItem(from + static_cast<int>(i), std::move(committed[i].text));
     }
     return true;
+}
+
+std::string DataEntry::FileProblem(std::string_view fileName,
+                                   const numbers_file::Problem& problem) {
+    using Kind = numbers_file::Problem::Kind;
+    const std::string file = std::string(texts::kFile) + Quoted(fileName);
+    switch (problem.kind) {
+        case Kind::TooLarge:
+            return file + std::string(texts::kFileTooLarge);
+        case Kind::NotText:
+            return file + std::string(texts::kFileNotText);
+        case Kind::Empty:
+            return file + std::string(texts::kFileEmpty);
+        case Kind::TooManyRows:
+            return FilePlace(fileName, problem.row, 0) + std::string(texts::kFileTooManyRows);
+        case Kind::TooManyColumns:
+            return FilePlace(fileName, problem.row, problem.cell) +
+                   std::string(texts::kFileTooManyColumns);
+        case Kind::MissingWeight:
+            break;
+    }
+    return FilePlace(fileName, problem.row, problem.cell) + std::string(texts::kFileMissingWeight);
+}
+
+std::string DataEntry::FilePlace(std::string_view fileName, int row, int cell) {
+    std::string place = std::string(texts::kFile) + Quoted(fileName) +
+                        std::string(texts::kFileRow) + std::to_string(row);
+    if (cell > 0) {
+        place += std::string(texts::kFileCell) + std::to_string(cell);
+    }
+    return place + std::string(texts::kFileWhere);
+}
+
+bool DataEntry::OpenNumbers(std::string_view bytes, std::string_view fileName) {
+    const auto read = numbers_file::ReadTable(bytes, separator_);
+    if (const auto* problem = std::get_if<numbers_file::Problem>(&read)) {
+        Refuse(FileProblem(fileName, *problem));
+        return false;
+    }
+    const auto& rows = std::get<numbers_file::Table>(read).rows;
+    std::vector<Committed> values(rows.size());
+    std::vector<Committed> weights(rows.size(), Committed{.text = "1", .value = 1});
+    double total = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const numbers_file::Table::Row& row = rows[i];
+        if (!Read(row.value, false, values[i], FilePlace(fileName, row.row, 1)) ||
+            (row.weight && !Read(*row.weight, true, weights[i], FilePlace(fileName, row.row, 2)))) {
+            return false;
+        }
+        total += weights[i].value;
+        if (total > kMaxWeightsTotal) {
+            Refuse(FilePlace(fileName, row.row, row.weight ? 2 : 1) +
+                   std::string(texts::kFileWeightsTotal) + GeneralNumberText(total, separator_) +
+                   std::string(texts::kWeightsTotalLimit));
+            return false;
+        }
+    }
+    ListBox& valueList = model_.Spis(kValuesList);
+    ListBox& weightList = model_.Spis(kWeightsList);
+    valueList.Clear();
+    weightList.Clear();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        valueList.AddItem(std::move(values[i].text));
+        weightList.AddItem(std::move(weights[i].text));
+    }
+    // The old report is of other numbers: say instead what came in.
+    const std::string count = rows.size() == 1
+                                  ? std::string(texts::kFileReadOne)
+                                  : std::string(texts::kFileRead) + std::to_string(rows.size()) +
+                                        std::string(texts::kFileReadValues);
+    model_.Text1(kReportBox).SetText(count + Quoted(fileName) + "." + std::string(kCrLf));
+    return true;
+}
+
+std::string DataEntry::NumbersFileText() const {
+    return numbers_file::Write(model_.Spis(kValuesList), model_.Spis(kWeightsList), separator_);
 }
 
 std::string DataEntry::CopyText(int list) const {

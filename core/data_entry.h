@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/numbers_file.h"
 #include "core/user_number.h"
 #include "core/window_model.h"
 
@@ -37,6 +38,14 @@ public:
     // A list's items, one a line, for a spreadsheet or a text editor.
     std::string CopyText(int list) const;
 
+    // Replaces both lists with the numbers of a numbers file's bytes, read
+    // and limited as typed numbers are, and says in the report box how many
+    // came; or changes nothing and says in one line what is wrong, naming
+    // the file and its first bad row and cell.
+    bool OpenNumbers(std::string_view bytes, std::string_view fileName);
+    // The bytes of a numbers file holding both lists.
+    std::string NumbersFileText() const;
+
 private:
     // A number the user entered, as it goes into a list.
     struct Committed {
@@ -46,7 +55,9 @@ private:
 
     // Reads a number the user entered, or reports the refusal and returns
     // false.
-    bool Read(std::string_view text, bool weight, Committed& committed);
+    // where: what the refusal line begins with, such as a file's row.
+    bool Read(std::string_view text, bool weight, Committed& committed,
+              std::string_view where = {});
     // The same for every number of a paste, stopping at the first refusal.
     bool ReadAll(const std::vector<std::string_view>& numbers, bool weight,
                  std::vector<Committed>& committed);
@@ -62,6 +73,9 @@ private:
     // The total of the weights, leaving out `count` of them from `from` on.
     double WeightsTotal(int from = 0, int count = 0) const;
     void Refuse(std::string_view line);
+    // "Файлът „…“, ред R, клетка C: " (no cell when cell is 0).
+    static std::string FilePlace(std::string_view fileName, int row, int cell);
+    static std::string FileProblem(std::string_view fileName, const numbers_file::Problem& problem);
     std::string Reason(NumberRefusal refusal) const;
 
     WindowModel& model_;

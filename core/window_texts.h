@@ -95,4 +95,25 @@ inline constexpr std::string_view kWeightsTotalOfNewValues =
     ", а може да е най-много 32767 (всяка нова стойност е с тегло 1).";
 inline constexpr std::string_view kNothingToPaste = "В буфера за обмен няма числа за поставяне.";
 
+// Numbers files. A refusal names the file, and where it can the first bad
+// row and cell: "Файлът „оценки.csv“, ред 4, клетка 2: „x“ не е тегло: …".
+inline constexpr std::string_view kFile = "Файлът ";
+inline constexpr std::string_view kFileRow = ", ред ";
+inline constexpr std::string_view kFileCell = ", клетка ";
+inline constexpr std::string_view kFileWhere = ": ";
+inline constexpr std::string_view kFileTooLarge = " не е файл с числа: по-голям е от 4 MB.";
+inline constexpr std::string_view kFileNotText = " не е файл с числа: не е текст.";
+inline constexpr std::string_view kFileEmpty = " е празен: в него няма числа.";
+inline constexpr std::string_view kFileTooManyRows =
+    "списъкът побира най-много 32767 стойности.";
+inline constexpr std::string_view kFileTooManyColumns =
+    "числата са в една колона (стойностите) или в две (стойностите и теглата им).";
+inline constexpr std::string_view kFileMissingWeight = "липсва теглото на стойността.";
+// "…, ред R, клетка 2: сборът на теглата дотук е N, а може да е най-много 32767."
+inline constexpr std::string_view kFileWeightsTotal = "сборът на теглата дотук е ";
+// "Прочетени са N стойности от файла „…“." or, for one, "Прочетена е 1 …".
+inline constexpr std::string_view kFileReadOne = "Прочетена е 1 стойност от файла ";
+inline constexpr std::string_view kFileRead = "Прочетени са ";
+inline constexpr std::string_view kFileReadValues = " стойности от файла ";
+
 }  // namespace sredna::texts

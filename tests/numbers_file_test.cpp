@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/form.h"
 #include "core/text_encoding.h"
 #include "core/window_model.h"
+#include "core/window_texts.h"
 #include "tests/test_support.h"
 
 namespace sredna {
@@ -155,6 +157,92 @@ TEST(TextEncodingTest, TellsValidUtf8FromWindows1251) {
         EXPECT_FALSE(text_encoding::IsValidUtf8(invalid)) << invalid;
     }
 }
+
+struct OpenCase {
+    const char* name;
+    std::string bytes;
+    char separator;
+    std::vector<std::string> values{};  // afterwards, with weights, or
+    std::vector<std::string> weights{};
+    std::string refusal{};  // the one line that says why nothing changed
+
+    friend void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
+};
+
+std::vector<OpenCase> OpenCases() {
+    const std::string file = "Файлът „оценки.csv“";
+    return {
+        {"grouped_thousands_and_decimal_commas",
+         "Стойност;Тегло\r\n\"12\xC2\xA0"
+         "345,5\";2\r\n-0,50;1\r\n",
+         ',',
+         {"12345,5", "-0,5"},
+         {"2", "1"}},
+        {"point_locale_one_column", "2.50\n1e-5\n", '.', {"2.5", "1E-05"}, {"1", "1"}},
+        {"header_only_empties_the_lists", "Стойност;Тегло\r\n", ',', {}, {}},
+        {"text_in_a_number_cell",
+         "1;2\r\n3;x\r\n",
+         ',',
+         {},
+         {},
+         file + ", ред 2, клетка 2: „x“" + std::string(texts::kNotAWeight)},
+        {"a_thousand_with_the_other_separator",
+         "1.000\n",
+         ',',
+         {},
+         {},
+         file + ", ред 1, клетка 1: „1.000“" + std::string(texts::kMayBeThousands) + "," +
+             std::string(texts::kMayBeThousandsEnd)},
+        {"missing_weight",
+         "1;2\r\n3\r\n",
+         ',',
+         {},
+         {},
+         file + ", ред 2, клетка 2: " + std::string(texts::kFileMissingWeight)},
+        {"weights_total_past_its_count",
+         "1;32000\n2;700\n3;68\n",
+         ',',
+         {},
+         {},
+         file + ", ред 3, клетка 2: " + std::string(texts::kFileWeightsTotal) + "32768" +
+             std::string(texts::kWeightsTotalLimit)},
+        {"binary",
+         std::string("\x89PNG\r\n\x1A\n\0\0", 10),
+         '.',
+         {},
+         {},
+         file + std::string(texts::kFileNotText)},
+        {"empty", "", '.', {}, {}, file + std::string(texts::kFileEmpty)},
+    };
+}
+
+class OpenNumbersTest : public testing::TestWithParam<OpenCase> {};
+
+// A good file replaces both lists and says how many values came; a bad one
+// changes nothing and names the file, its row and cell.
+TEST_P(OpenNumbersTest, ReplacesTheListsOrChangesNothing) {
+    const OpenCase& c = GetParam();
+    Form form("", c.separator);
+    WindowModel& model = form.Model();
+    const auto valuesBefore = model.Spis(kValuesList).Items();
+    const bool opened = form.Entry().OpenNumbers(c.bytes, "оценки.csv");
+    EXPECT_EQ(opened, c.refusal.empty());
+    if (opened) {
+        EXPECT_EQ(model.Spis(kValuesList).Items(), c.values);
+        EXPECT_EQ(model.Spis(kWeightsList).Items(), c.weights);
+        EXPECT_TRUE(model.Text1(kReportBox).Text().ends_with(" от файла „оценки.csv“.\r\n"))
+            << model.Text1(kReportBox).Text();
+    } else {
+        EXPECT_EQ(model.Spis(kValuesList).Items(), valuesBefore);
+        EXPECT_EQ(model.Spis(kWeightsList).Items(), std::vector<std::string>(5, "5"));
+        EXPECT_EQ(model.Text1(kReportBox).Text(), c.refusal + "\r\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OpenNumbersTest, testing::ValuesIn(OpenCases()),
+                         [](const testing::TestParamInfo<OpenCase>& row) {
+                             return row.param.name;
+                         });
 
 }  // namespace
 }  // namespace sredna
