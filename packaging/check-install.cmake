@@ -37,10 +37,11 @@ endforeach()
 set(svg "${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg")
 set(metainfo "${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
 set(docs "${DOCDIR}/copyright" "${DOCDIR}/changelog.gz")
+set(overrides "${DATADIR}/lintian/overrides/sredna")
 
 # Exactly these files: anything else (a test library's headers, a benchmark)
 # would end up in the package too.
-set(expected ${program} ${desktop} ${pngs} ${svg} ${metainfo} ${docs})
+set(expected ${program} ${desktop} ${pngs} ${svg} ${metainfo} ${docs} ${overrides})
 list(SORT expected)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${prefix}" "${ROOT}/*")
 list(SORT installed)
