@@ -1,5 +1,7 @@
 #include "core/list_history.h"
 
+#include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace sredna {
@@ -43,22 +45,20 @@ void ListHistory::Record(int list, ItemSplice splice) {
     }
     if (!pending_) {
         // The first change of a step: the selection is still the one before.
-        pending_.emplace();
-        pending_->selectedBefore = model_.Spis(kValuesList).Selected();
+        pending_ = Step{.splices = {},
+                        .selectedBefore = model_.Spis(kValuesList).Selected(),
+                        .selectedAfter = -1,
+                        .bytes = 0};
     }
     std::vector<Splice>& splices = pending_->splices;
     // Appends right after the list's last change join it: a paste of many
     // values, or a sample drawn after a clear, is one splice per list.
-    for (auto last = splices.rbegin(); last != splices.rend(); ++last) {
-        if (last->list != list) {
-            continue;
-        }
-        if (splice.removed.empty() &&
-            splice.position == last->position + static_cast<int>(last->inserted.Count())) {
-            last->inserted.Append(splice.inserted);
-            return;
-        }
-        break;
+    const auto last = std::find_if(splices.rbegin(), splices.rend(),
+                                   [list](const Splice& earlier) { return earlier.list == list; });
+    if (last != splices.rend() && splice.removed.empty() &&
+        splice.position == last->position + static_cast<int>(last->inserted.Count())) {
+        last->inserted.Append(splice.inserted);
+        return;
     }
     Splice packed{.list = list, .position = splice.position, .removed = {}, .inserted = {}};
     packed.removed.Append(splice.removed);
@@ -80,9 +80,9 @@ void ListHistory::CloseStep() {
         splice.inserted.ends.shrink_to_fit();
     }
     step.bytes = Bytes(step);
-    for (const Step& dropped : redo_) {
-        memory_ -= dropped.bytes;
-    }
+    memory_ -=
+        std::accumulate(redo_.begin(), redo_.end(), std::size_t{0},
+                        [](std::size_t sum, const Step& dropped) { return sum + dropped.bytes; });
     redo_.clear();
     memory_ += step.bytes;
     undo_.push_back(std::move(step));
@@ -126,9 +126,7 @@ void ListHistory::Apply(const Step& step, bool forward) {
             apply(splice);
         }
     } else {
-        for (auto splice = step.splices.rbegin(); splice != step.splices.rend(); ++splice) {
-            apply(*splice);
-        }
+        std::for_each(step.splices.rbegin(), step.splices.rend(), apply);
     }
     applying_ = false;
     // Selecting the value selects its weight through the click event.
@@ -141,11 +139,11 @@ void ListHistory::DropOldest() {
 }
 
 std::size_t ListHistory::Bytes(const Step& step) {
-    std::size_t bytes = sizeof(Step) + step.splices.capacity() * sizeof(Splice);
-    for (const Splice& splice : step.splices) {
-        bytes += splice.removed.Bytes() + splice.inserted.Bytes();
-    }
-    return bytes;
+    return std::accumulate(step.splices.begin(), step.splices.end(),
+                           sizeof(Step) + step.splices.capacity() * sizeof(Splice),
+                           [](std::size_t sum, const Splice& splice) {
+                               return sum + splice.removed.Bytes() + splice.inserted.Bytes();
+                           });
 }
 
 }  // namespace sredna

@@ -19,7 +19,7 @@ namespace sredna {
 // between two CloseStep calls is one step.
 class ListHistory : public ListJournal {
 public:
-    static constexpr std::size_t kDefaultMemoryCap = 64U * 1024U * 1024U;
+    static constexpr std::size_t kDefaultMemoryCap = std::size_t{64} * 1024 * 1024;
 
     // Attaches itself to the model's values and weights lists.
     explicit ListHistory(WindowModel& model, std::size_t memoryCap = kDefaultMemoryCap);
@@ -64,9 +64,9 @@ private:
     };
     struct Step {
         std::vector<Splice> splices;
-        int selectedBefore = -1;
-        int selectedAfter = -1;
-        std::size_t bytes = 0;
+        int selectedBefore;
+        int selectedAfter;
+        std::size_t bytes;
     };
 
     void Apply(const Step& step, bool forward);
