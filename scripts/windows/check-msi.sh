@@ -110,9 +110,10 @@ code=$(msi_property "$msi" ProductCode)
 
 echo "1. refused beside the setup program's install for all users"
 expect 0 "$setup" /S
+[ -d "$folder" ] || fail "the setup program did not install into $folder"
 before=$(find "$folder" -printf '%p %s %T@\n' | sort)
 msiexec_expect 1603 /i "$(windows_path "$msi")"
-[ "$(entries)" = sredna ] || fail "the MSI registered itself beside the setup program: $(entries)"
+[ "$(entries)" = "${setup_key##*\\}" ] || fail "the MSI registered itself beside the setup program: $(entries)"
 [ "$(find "$folder" -printf '%p %s %T@\n' | sort)" = "$before" ] ||
     fail "the refused MSI changed the setup program's folder"
 expect 0 "$folder/uninstall.exe" /S
