@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/product.h"
+
 // Every text the window shows, in one place: captions, names for screen
 // readers, the editing menu and help, and the lines that refuse an entry.
 // The reports' own lines stay with the calculations that write them, and the
@@ -25,11 +27,12 @@ inline constexpr std::string_view kFrameCaption = "Средна стойност
 inline constexpr std::array<std::string_view, 6> kLabelCaptions = {
     "Математика - средна стойност", "Брой ел.", "Стойности", "медиана", "т", "Интервал"};
 
-// The window's caption is the publisher's address, three spaces and this
-// title; screen readers get the title alone. There is no publisher site yet.
-inline constexpr std::string_view kPublisherAddress = "www.example.org";
-inline constexpr std::string_view kCaptionText =
-    "Средна аритметична, геометрична, квадратична , хармонична";
+// The window's caption is the publisher's address, three spaces and a title;
+// screen readers get the title alone. The installers find a running copy by
+// the caption, so it comes from the top CMakeLists.txt with the other names.
+// There is no publisher site yet.
+inline constexpr std::string_view kWindowCaption = product::kWindowCaption;
+inline constexpr std::string_view kCaptionText = product::kCaptionTitle;
 
 // The introduction box and the report box, for screen readers.
 inline constexpr std::array<std::string_view, 2> kTextBoxNames = {"Въведение", "Резултат"};

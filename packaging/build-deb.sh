@@ -12,6 +12,8 @@
 # of this machine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/as-root.sh
+source scripts/source-date.sh
 usage() {
     echo "usage: $0 [--install] [--build-dir DIR]" >&2
     exit 2
@@ -36,16 +38,7 @@ done
 # picks the files to give it with file.
 scripts/ensure-packages.sh dpkg-dev file
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    if ! SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null); then
-        echo "$0: not a git checkout: set SOURCE_DATE_EPOCH to the source's time" >&2
-        exit 1
-    fi
-fi
-export SOURCE_DATE_EPOCH
-# The resource compiler stamps each embedded file with this time, not the
-# file's own (it reads SOURCE_DATE_EPOCH too; this is its own name for it).
-export QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
+use_source_date
 
 # Always from scratch: an earlier build's resources keep the earlier commit's
 # time. The folder is emptied only if it holds a build or nothing.
@@ -74,8 +67,6 @@ deb="$build/$name"
 echo "$deb"
 
 if $install; then
-    sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     # The ./ makes apt-get read a file rather than look up a package name.
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "./$deb"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y "./$deb"
 fi

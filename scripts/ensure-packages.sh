@@ -3,6 +3,7 @@
 # caller names (test libraries, the fuzzing compiler), only those missing, so
 # a second run is quick. Works as root and for a user with sudo.
 set -euo pipefail
+source "$(dirname "$0")/as-root.sh"
 
 # The icons are drawn at build time (rsvg-convert, icotool), and Qt's own
 # texts come in Bulgarian from qt6-translations-l10n.
@@ -12,14 +13,15 @@ packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    # One status per architecture installed; not a pipe into grep -q, whose
+    # early exit can fail the writer under pipefail.
+    status=$(dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null) || true
+    if [[ $status != *'install ok installed'* ]]; then
         missing+=("$package")
     fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+as_root apt-get update -qq
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

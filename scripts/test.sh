@@ -11,12 +11,12 @@ scripts/ensure-test-packages.sh
 jobs=$(nproc)
 cmake --preset ci
 cmake --build --preset ci
-ctest --preset ci --parallel "$jobs"
+ctest --preset ci --no-tests=error --parallel "$jobs"
 bash packaging/check-deb.sh
 
 cmake --preset asan
 cmake --build --preset asan
-ctest --preset asan --parallel "$jobs"
+ctest --preset asan --no-tests=error --parallel "$jobs"
 
 bash scripts/fuzz.sh 20000
 bash scripts/lint.sh

@@ -30,18 +30,11 @@ case "${1:-}" in
         ;;
 esac
 mkdir -p "$logs"
+source scripts/as-root.sh
+source scripts/source-date.sh
 source scripts/windows/wine.sh
-
-# What is built carries the time of the commit, not of the build: the linker
-# writes it as the programs' time stamp, rcc into the resources, and the
-# packages as every file's time.
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct) || {
-        echo "windows: not a git checkout: set SOURCE_DATE_EPOCH to the source's time" >&2
-        exit 1
-    }
-fi
-export SOURCE_DATE_EPOCH QT_RCC_SOURCE_DATE_OVERRIDE=$SOURCE_DATE_EPOCH
+source scripts/windows/package-env.sh
+use_source_date
 
 # Each step writes to its own log. It runs in this shell, not under "if",
 # where bash would ignore set -e and only a step's last command would count:
@@ -79,10 +72,10 @@ install_packages() {
     scripts/windows/apt-source.sh qt6-base
     # Wine takes a program's regional settings from LANG, through the C
     # library's locales: the tests run in Bulgarian too.
-    if ! locale -a | grep -qix 'bg_BG.utf8'; then
-        local sudo=()
-        [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-        "${sudo[@]}" localedef -i bg_BG -c -f UTF-8 bg_BG.UTF-8
+    local locales
+    locales=$(locale -a)
+    if ! grep -qix 'bg_BG.utf8' <<<"$locales"; then
+        as_root localedef -i bg_BG -c -f UTF-8 bg_BG.UTF-8
     fi
 }
 
@@ -123,8 +116,8 @@ configure() {
         -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/windows/wine-run.sh" \
         -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
     echo "$stamp" >"$build/built-for"
-    version=$(sed -n 's/^version=//p' "$build/package.env")
-    icon=$(sed -n 's/^icon=//p' "$build/package.env")
+    local version
+    version=$(package_value "$build/package.env" version)
     zip="$out/sredna-$version-win64.zip"
     setup="$out/sredna-$version-setup.exe"
     msi="$out/sredna-$version-win64.msi"
@@ -150,15 +143,18 @@ run_tests() {
     font=$(fc-match -f '%{file}' 'Liberation Serif')
     winepath="$(windows_path "$qt/bin");$(runtime_path)"
     WINEPATH=$winepath WINEQT_QPA_FONTDIR="$(windows_path "${font%/*}")" \
-        ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"
+        ctest --test-dir "$build" --output-on-failure --no-tests=error --parallel "$(nproc)"
 }
 
 # package FOLDER OUT: installs the build in FOLDER into FOLDER/stage and
 # makes of that stage the zip, the installer and the MSI in OUT, and their
-# SHA256SUMS. Every file gets the same time and permissions, and the zip
-# takes its entries in sorted order: two builds package the same bytes.
+# SHA256SUMS, all from what that build made (its package.env names it).
+# Every file gets the same time and permissions, and the zip takes its
+# entries in sorted order: two builds package the same bytes.
 package() {
-    local folder=$1 to=$2 stage="$1/stage" name="sredna-$version-win64"
+    local folder=$1 to=$2 stage="$1/stage" version name
+    version=$(package_value "$folder/package.env" version)
+    name="sredna-$version-win64"
     rm -rf "$to" "$stage"
     mkdir -p "$to"
     cmake --install "$folder" --prefix "$stage"
@@ -186,7 +182,7 @@ package() {
     makensis -INPUTCHARSET UTF8 -V2 -DSOURCE="$stage" -DFILES="$files" \
         -DOUTFILE="$to/sredna-$version-setup.exe" "$folder/installer.nsi"
 
-    scripts/windows/msi.sh "$stage" "$version" "$icon" "$to/$name.msi"
+    scripts/windows/msi.sh "$folder/package.env" "$stage" "$version" "$to/$name.msi"
     (cd "$to" && sha256sum "$name.zip" "sredna-$version-setup.exe" "$name.msi" >SHA256SUMS)
 }
 
@@ -218,12 +214,12 @@ step "make a Wine prefix" wine wine_start "$build/wine"
 step "run the tests under Wine" tests run_tests
 step "package the zip, the installer and the MSI" package package "$build" "$out"
 step "start the program from the unpacked zip under Wine" start \
-    scripts/windows/check-start.sh "$zip"
-step "install, upgrade and uninstall with the installer under Wine" installer \
-    scripts/windows/check-installer.sh "$setup" "$build/installer.nsi" "$build/stage" \
-    "$build/installed-files.nsh"
-step "install, upgrade and remove the MSI under Wine" msi \
-    scripts/windows/check-msi.sh "$build/stage" "$icon" "$msi"
+    scripts/windows/check-start.sh "$build/package.env" "$zip"
+step "install, upgrade and uninstall with the installer under Wine, also beside the MSI" \
+    installer scripts/windows/check-installer.sh "$build/package.env" "$setup" "$build/stage" \
+    "$build/installed-files.nsh" "$msi"
+step "install, upgrade and remove the MSI under Wine, also beside the installer" msi \
+    scripts/windows/check-msi.sh "$build/package.env" "$build/stage" "$msi" "$setup"
 if "$reproducible"; then
     step "build and package the program again in another folder: the same bytes" again \
         check_reproducible

@@ -8,11 +8,8 @@
 namespace sredna::layout {
 
 QString WindowCaption() {
-    const std::string_view address = texts::kPublisherAddress;
-    const std::string_view title = texts::kCaptionText;
-    return QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())) +
-           QStringLiteral("   ") +
-           QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    const std::string_view caption = texts::kWindowCaption;
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
 QFont WindowFont(double pointSize) {

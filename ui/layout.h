@@ -56,7 +56,7 @@ inline constexpr bool UsesSmallFont(int labelIndex) {
     return labelIndex >= 2;
 }
 
-// The publisher's address, three spaces and the title (core/window_texts.h).
+// The window's caption (core/window_texts.h).
 QString WindowCaption();
 
 // The window's typeface at the given size, normal weight.

@@ -3,13 +3,18 @@
 # entry exists, adds one beside each binary entry (same URIs, suites and
 # components). Works as root and for a user with sudo.
 set -euo pipefail
+source "$(dirname "$0")/../as-root.sh"
 
 package="$1"
-has_source() { apt-cache showsrc "$package" 2>/dev/null | grep -q '^Package:'; }
+# The whole answer first: grep -q would stop reading at the first match, and
+# apt-cache, writing into a closed pipe, would fail the check under pipefail.
+has_source() {
+    local sources
+    sources=$(apt-cache showsrc "$package" 2>/dev/null) || return 1
+    grep -q '^Package:' <<<"$sources"
+}
 has_source && exit 0
 
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
 list=/etc/apt/sources.list.d/sredna-deb-src
 # deb822 files: every enabled stanza whose type is deb, typed deb-src.
 for file in /etc/apt/sources.list.d/*.sources; do
@@ -17,9 +22,9 @@ for file in /etc/apt/sources.list.d/*.sources; do
     awk 'BEGIN { RS = ""; ORS = "\n\n" }
          /(^|\n)Types: deb(\n|$)/ && !/(^|\n)Enabled: no/ {
              sub(/Types: deb(\n|$)/, "Types: deb-src\n"); print }' "$file"
-done | "${sudo[@]}" tee "$list.sources" >/dev/null
+done | as_root tee "$list.sources" >/dev/null
 # One-line files: each deb line again as deb-src.
 { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
-    sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' | "${sudo[@]}" tee "$list.list" >/dev/null
-"${sudo[@]}" apt-get update -qq
+    sed -n 's/^[[:space:]]*deb[[:space:]]/deb-src /p' | as_root tee "$list.list" >/dev/null
+as_root apt-get update -qq
 has_source || { echo "no source package $package in the configured archives" >&2; exit 1; }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# check-installer.sh SETUP NSI STAGE FILES: tries the setup under Wine, in
-# the prefix and on the X server of scripts/windows/wine.sh (its WINEPREFIX
-# and DISPLAY). NSI, STAGE and FILES are what SETUP was made from (the
-# configured script, the program folder, the uninstaller's file list); an
+# check-installer.sh PACKAGE_ENV SETUP STAGE FILES MSI: tries the setup
+# under Wine, in the prefix and on the X server of scripts/windows/wine.sh
+# (its WINEPREFIX and DISPLAY). STAGE and FILES are what SETUP was made from
+# (the program folder, the uninstaller's file list) with the script that
+# PACKAGE_ENV names, and the names and version are those of PACKAGE_ENV; an
 # older version with one file more is made from them to upgrade from.
 #   1. the older version for all users, silently; SETUP over it: the older
 #      version's files are gone, and one entry remains, with every value;
@@ -11,35 +12,50 @@
 #      with 3 and change nothing;
 #   4. /CurrentUser installs into the user's own folder, Start menu and
 #      registry, and its uninstaller removes only that;
-#   5. the uninstaller removes the rest.
+#   5. the uninstaller removes the rest;
+#   6. beside the MSI, for all users it refuses and changes nothing, for one
+#      user it installs, and removing either install leaves the other's
+#      files; once the MSI is gone it installs for all users again.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine.sh"
-if [ $# -ne 4 ]; then
-    echo "usage: $0 SETUP NSI STAGE FILES" >&2
+source "$here/registry.sh"
+source "$here/program.sh"
+source "$here/installers.sh"
+source "$here/package-env.sh"
+if [ $# -ne 5 ]; then
+    echo "usage: $0 PACKAGE_ENV SETUP STAGE FILES MSI" >&2
     exit 2
 fi
-setup=$1 nsi=$2 stage=$3 files=$4
-name="Средна стойност"
-version=$(sed -n 's/^ *!define VERSION "\(.*\)"$/\1/p' "$nsi")
-publisher=$(sed -n 's/^ *!define PUBLISHER "\(.*\)"$/\1/p' "$nsi")
-exit_running=$(sed -n 's/^!define EXIT_RUNNING \([0-9]*\).*/\1/p' "$nsi")
-uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
-
-work=$(mktemp -d)
-program=
-cleanup() {
-    if [ -n "$program" ]; then
-        kill "$program" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+env_file=$1 setup=$2 stage=$3 files=$4 msi=$5
+nsi=$(package_value "$env_file" nsi)
+name=$(package_value "$env_file" name)
+version=$(package_value "$env_file" version)
+publisher=$(package_value "$env_file" publisher)
+address=$(package_value "$env_file" address)
+setup_key=$(package_value "$env_file" setup_key)
 fail() {
     echo "check-installer: $*" >&2
     exit 1
 }
+# The setup program's own exit codes.
+exit_code() {
+    local code
+    code=$(sed -n "s/^!define $1 \([0-9]*\).*/\1/p" "$nsi")
+    [ -n "$code" ] || fail "$nsi defines no $1"
+    echo "$code"
+}
+exit_running=$(exit_code EXIT_RUNNING)
+exit_msi_installed=$(exit_code EXIT_MSI_INSTALLED)
+# The setup program's entry, and the key that holds every program's.
+uninstall_key=${setup_key%\\*}
+
+work=$(mktemp -d)
+cleanup() {
+    program_kill
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 # A Windows folder of the prefix, from Wine's own environment, and the same
 # folder on this side.
@@ -57,28 +73,13 @@ chosen='C:\Школа\Средна'
 machine_link="$(host_path "$(windows_folder ProgramData)")/Microsoft/Windows/Start Menu/Programs/$name.lnk"
 user_link="$(host_path "$(windows_folder APPDATA)")/Microsoft/Windows/Start Menu/Programs/$name.lnk"
 
-# run STATUS PROGRAM ARGUMENT...: runs a Windows program, which must end
-# with STATUS.
-run() {
-    local expected=$1 status=0
-    shift
-    "$wine_bin" "$@" </dev/null >/dev/null 2>&1 || status=$?
-    [ "$status" -eq "$expected" ] || fail "$(basename "$1") ${*:2}: status $status, not $expected"
-}
-
-# entries HIVE: the uninstall entries of a hive, one "Name"=value a line;
-# exported to a file as UTF-16, since the console would show Cyrillic as "?".
+# entries HIVE: the uninstall entries of a hive, one "Name"=value a line.
 entries() {
-    local file="$WINEPREFIX/drive_c/sredna-entries.reg"
-    rm -f "$file"
-    "$wine_bin" reg export "$1\\$uninstall_key" 'C:\sredna-entries.reg' /y \
-        </dev/null >/dev/null 2>&1 || return 0
-    iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r'
-    rm -f "$file"
+    registry_export "$1\\$uninstall_key"
 }
 # entry HIVE: the values of the program's entry, sorted.
 entry() {
-    entries "$1" | awk '/^\[/ { mine = /\\sredna\]$/ } mine && /^"/' | sort
+    registry_export "$1\\$setup_key" | awk '/^"/' | sort
 }
 
 # check_installed HIVE FOLDER LINK: FOLDER holds the stage and the
@@ -106,8 +107,10 @@ check_installed() {
 "UninstallString"="\\"$quoted\\\\uninstall.exe\\""
 EOF
     ) >&2 || fail "the $hive entry is not as expected"
+    # awk, not grep -c, which fails when it counts none.
     local count
-    count=$(entries "$hive" | grep -c "^\"DisplayName\"=\"$name\"$")
+    count=$(entries "$hive" |
+        awk -v line="\"DisplayName\"=\"$name\"" '$0 == line { n++ } END { print n + 0 }')
     [ "$count" -eq 1 ] || fail "$count $hive entries are named $name"
 }
 
@@ -117,19 +120,18 @@ EOF
 uninstall() {
     local hive=$1 dir link=$3
     dir=$(host_path "$2")
-    run 0 "$dir/uninstall.exe" /S
-    for _ in $(seq 300); do
-        [ -e "$dir" ] || [ -e "$link" ] || [ -n "$(entry "$hive")" ] || return 0
-        sleep 0.1
-    done
+    expect 0 "$dir/uninstall.exe" /S
+    gone() { [ ! -e "$dir" ] && [ ! -e "$link" ] && [ -z "$(entry "$hive")" ]; }
+    wait_until gone && return 0
     [ ! -e "$dir" ] || fail "$dir is still there: $(ls -A "$dir")"
     [ ! -e "$link" ] || fail "the shortcut $link is still there"
     fail "the $hive entry is still there"
 }
 
-# All that the install shows: its files, shortcuts and entries.
+# snapshot PATH...: all that the installs show: the files under PATH..., and
+# the entries.
 snapshot() {
-    find "$(host_path "$chosen")" "$machine_link" -printf '%p %s %T@\n' | sort
+    find "$@" -printf '%p %s %T@\n' | sort
     entries HKLM
     entries HKCU
 }
@@ -146,39 +148,30 @@ printf '%s\n' 'Delete "$INSTDIR\retired\notes.txt"' 'RMDir "$INSTDIR\retired"' \
     >>"$work/old-files.nsh"
 makensis -INPUTCHARSET UTF8 -V2 -DVERSION=0.0.1 -DSOURCE="$old" \
     -DFILES="$work/old-files.nsh" -DOUTFILE="$work/old-setup.exe" "$nsi" >&2
-run 0 "$work/old-setup.exe" /S
+expect 0 "$work/old-setup.exe" /S
 [ -f "$(host_path "$programs")/retired/notes.txt" ] || fail "the older version is not installed"
-run 0 "$setup" /S
+expect 0 "$setup" /S
 check_installed HKLM "$programs" "$machine_link"
 
 echo "2. /D= moves the install"
-run 0 "$setup" /S "/D=$chosen"
+expect 0 "$setup" /S "/D=$chosen"
 [ ! -e "$(host_path "$programs")" ] || fail "the install in $programs is still there"
 check_installed HKLM "$chosen" "$machine_link"
 
 echo "3. nothing changes while the program runs"
 # A copy outside the install: only its window tells that it runs.
 cp -a "$stage" "$work/running"
-env -u WINEPATH -u WINEQT_QPA_PLATFORM -u WINEQT_QPA_FONTDIR -u WINEQT_PLUGIN_PATH \
-    "$wine_bin" "$work/running/sredna.exe" >/dev/null 2>&1 &
-program=$!
-timeout 60 xdotool search --sync --onlyvisible --name 'www\.example\.org' >/dev/null ||
-    fail "the program showed no window within 60 s"
-before=$(snapshot)
-run "$exit_running" "$setup" /S
-run "$exit_running" "$(host_path "$chosen")/uninstall.exe" /S "_?=$chosen"
-[ "$(snapshot)" = "$before" ] || fail "the install changed while the program ran"
-"$wine_bin" taskkill /im sredna.exe </dev/null >/dev/null 2>&1 || true
-for _ in $(seq 100); do
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.1
-done
-kill "$program" 2>/dev/null || true
-wait "$program" || true
-program=
+program_start "$work/running/sredna.exe"
+program_window "$address" 60 >/dev/null || fail "the program showed no window within 60 s"
+before=$(snapshot "$(host_path "$chosen")" "$machine_link")
+expect "$exit_running" "$setup" /S
+expect "$exit_running" "$(host_path "$chosen")/uninstall.exe" /S "_?=$chosen"
+[ "$(snapshot "$(host_path "$chosen")" "$machine_link")" = "$before" ] ||
+    fail "the install changed while the program ran"
+program_close || program_kill
 
 echo "4. /CurrentUser for the user alone"
-run 0 "$setup" /S /CurrentUser
+expect 0 "$setup" /S /CurrentUser
 check_installed HKCU "$user_programs" "$user_link"
 check_installed HKLM "$chosen" "$machine_link"
 uninstall HKCU "$user_programs" "$user_link"
@@ -186,4 +179,33 @@ check_installed HKLM "$chosen" "$machine_link"
 
 echo "5. uninstall"
 uninstall HKLM "$chosen" "$machine_link"
-echo "installed, upgraded, moved, refused while running, installed per user, uninstalled"
+
+echo "6. beside the MSI: for one user only"
+# The MSI's install for all users, in the folder an install for all users
+# would take.
+code=$(msi_property "$msi" ProductCode)
+msi_folder=$(host_path "$programs")
+msi_installed() { [ -n "$(registry_export "HKLM\\$uninstall_key\\$code")" ]; }
+msiexec_expect 0 /i "$(windows_path "$msi")"
+wait_until msi_installed || fail "the MSI's entry $code did not appear"
+before=$(snapshot "$msi_folder")
+expect "$exit_msi_installed" "$setup" /S
+expect "$exit_msi_installed" "$setup" /S /AllUsers "/D=$chosen"
+[ "$(snapshot "$msi_folder")" = "$before" ] || fail "a setup refused beside the MSI changed something"
+[ ! -e "$(host_path "$chosen")" ] || fail "a setup refused beside the MSI made $chosen"
+# Under Wine the MSI's shortcut is in the user's Start menu, the same file
+# as this install's; Windows puts it in ProgramData's.
+expect 0 "$setup" /S /CurrentUser
+check_installed HKCU "$user_programs" "$user_link"
+uninstall HKCU "$user_programs" "$user_link"
+diff -r "$stage" "$msi_folder" >&2 || fail "removing the install for one user changed the MSI's files"
+msi_installed || fail "removing the install for one user removed the MSI's entry"
+msiexec_expect 0 /x "$code"
+msi_removed() { [ ! -e "$msi_folder" ] && ! msi_installed; }
+wait_until msi_removed || fail "the MSI did not uninstall"
+# Nothing of the MSI stays behind to refuse the setup program.
+expect 0 "$setup" /S
+check_installed HKLM "$programs" "$machine_link"
+uninstall HKLM "$programs" "$machine_link"
+echo "installed, upgraded, moved, refused while running, installed per user, uninstalled;" \
+    "beside the MSI refused for all users and installed for one"

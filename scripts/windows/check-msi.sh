@@ -1,84 +1,49 @@
 #!/usr/bin/env bash
-# check-msi.sh STAGE ICON MSI: under Wine (the prefix of
-# scripts/windows/wine.sh), installs the MSI silently and checks the files
-# (those of STAGE), the Start-menu shortcut and the entry among the installed
-# programs; then upgrades to the same folder built as the next version,
-# which must replace it in place, and refuses to go back; then uninstalls
-# by product code and checks that nothing is left.
+# check-msi.sh PACKAGE_ENV STAGE MSI SETUP: under Wine (the prefix of
+# scripts/windows/wine.sh), checks the MSI made of the folder STAGE:
+#   1. beside the setup program's install for all users it refuses to
+#      install and changes nothing;
+#   2. beside a setup install for one user it installs silently: the files
+#      (those of STAGE), the Start-menu shortcut, the entry among the
+#      installed programs;
+#   3. the same folder built as the next version replaces it in place, and
+#      going back is refused;
+#   4. it uninstalls by product code, even where the setup program's entry
+#      for all users has appeared since, and leaves nothing.
+# The names come from PACKAGE_ENV (packaging/windows/CMakeLists.txt).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine.sh"
-stage=$1 icon=$2 msi=$3
-name="Средна стойност"
-publisher="example.org"
+source "$here/registry.sh"
+source "$here/installers.sh"
+source "$here/package-env.sh"
+if [ $# -ne 4 ]; then
+    echo "usage: $0 PACKAGE_ENV STAGE MSI SETUP" >&2
+    exit 2
+fi
+env_file=$1 stage=$2 msi=$3 setup=$4
+name=$(package_value "$env_file" name)
+publisher=$(package_value "$env_file" publisher)
+icon=$(package_value "$env_file" icon)
+setup_key=$(package_value "$env_file" setup_key)
 folder="$WINEPREFIX/drive_c/Program Files/$name"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The value that makes the shortcut's component installed.
-own_key='HKLM\Software\example.org\sredna'
-log="$WINEPREFIX/drive_c/msiexec.log"
+own_key="HKLM\\Software\\$publisher\\sredna"
 
 fail() {
     echo "check-msi: $*" >&2
     exit 1
 }
-property() {
-    msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"
-}
 
-# msiexec ARGUMENTS...: runs msiexec silently with a full log, and prints
-# its exit code. On a failure the log's end, without the list of
-# properties, shows the action that failed.
-msiexec() {
-    local status=0
-    rm -f "$log"
-    "$wine_bin" msiexec "$@" /qn /l*v 'C:\msiexec.log' </dev/null >/dev/null 2>&1 || status=$?
-    echo "$status"
-}
-show_log() {
-    [ -f "$log" ] || return 0
-    tr -d '\r' <"$log" | grep -av -e '^$' -e '^Property(' | tail -n 25 >&2
-}
-# run_msiexec CODE ARGUMENTS...: msiexec must end with the Windows exit code
-# CODE, of which a Unix shell sees only the low byte (1603 as 67).
-run_msiexec() {
-    local expected=$1 status
-    shift
-    status=$(msiexec "$@")
-    if [ "$status" != $((expected % 256)) ]; then
-        show_log
-        fail "msiexec $* ended with $status, not $expected"
-    fi
-}
-
-# The keys under Uninstall whose DisplayName is the program's, in the
-# registry's 64-bit view (that of wine64's reg), exported to a file as UTF-16:
-# the console would show the name as "?".
+# The keys under Uninstall whose DisplayName is the program's.
 entries() {
-    "$wine_bin" reg export "$uninstall" 'C:\uninstall.reg' /y >/dev/null 2>&1
-    iconv -f UTF-16LE -t UTF-8 "$WINEPREFIX/drive_c/uninstall.reg" | tr -d '\r' |
-        awk -v name="\"DisplayName\"=\"$name\"" '
-            /^\[/ { key = substr($0, 2, length($0) - 2); sub(/.*\\/, "", key) }
-            $0 == name { print key }'
-    rm -f "$WINEPREFIX/drive_c/uninstall.reg"
-}
-value() { # value PRODUCT_CODE NAME: a string value of the product's entry
-    "$wine_bin" reg export "$uninstall\\$1" 'C:\entry.reg' /y >/dev/null 2>&1 || return 0
-    iconv -f UTF-16LE -t UTF-8 "$WINEPREFIX/drive_c/entry.reg" | tr -d '\r' |
-        sed -n "s/^\"$2\"=\"\(.*\)\"$/\1/p" | sed 's/\\\\/\\/g'
-    rm -f "$WINEPREFIX/drive_c/entry.reg"
+    registry_export "$uninstall" | awk -v name="\"DisplayName\"=\"$name\"" '
+        /^\[/ { key = substr($0, 2, length($0) - 2); sub(/.*\\/, "", key) }
+        $0 == name { print key }'
 }
 shortcuts() {
     find "$WINEPREFIX/drive_c" -name "$name.lnk"
-}
-# msiexec may return before Windows Installer has finished: wait up to 30 s
-# for a condition.
-wait_until() {
-    local tries=0
-    until "$@"; do
-        tries=$((tries + 1))
-        [ "$tries" -le 300 ] || return 1
-        sleep 0.1
-    done
 }
 registered() { [ "$(entries)" = "$1" ]; }
 removed() { [ ! -e "$folder" ] && [ -z "$(entries)" ] && [ -z "$(shortcuts)" ]; }
@@ -90,21 +55,21 @@ check_installed() {
     wait_until registered "$code" ||
         fail "after installing $version the entries named \"$name\" are \"$(entries | paste -sd ' ')\", not $code"
     diff -r "$stage" "$folder" >&2 || fail "$folder does not hold exactly the files of $stage"
-    local shown
-    shown=$(value "$code" DisplayName)
+    local shown key="$uninstall\\$code"
+    shown=$(registry_string "$key" DisplayName)
     [ "$shown" = "$name" ] || fail "the entry is named \"$shown\", not \"$name\""
-    shown=$(value "$code" Publisher)
+    shown=$(registry_string "$key" Publisher)
     [ "$shown" = "$publisher" ] || fail "the entry's publisher is \"$shown\", not \"$publisher\""
-    shown=$(value "$code" DisplayVersion)
+    shown=$(registry_string "$key" DisplayVersion)
     [ "$shown" = "$version" ] || fail "the entry's version is \"$shown\", not $version"
-    shown=$(value "$code" InstallLocation)
+    shown=$(registry_string "$key" InstallLocation)
     [ "$shown" = "C:\\Program Files\\$name\\" ] || fail "the entry's InstallLocation is \"$shown\""
     # Windows Installer keeps the list's icon (ARPPRODUCTICON) in its own
     # folder, named by the product code.
     local kept="$WINEPREFIX/drive_c/windows/Installer/$code/sredna.ico"
     cmp -s "$icon" "$kept" || fail "the list's icon $kept is not $icon"
     # 64-bit components write to the 64-bit view only.
-    "$wine_bin" reg query "$uninstall\\$code" /reg:32 >/dev/null 2>&1 &&
+    "$wine_bin" reg query "$key" /reg:32 >/dev/null 2>&1 &&
         fail "the entry is in the 32-bit view of the registry too"
     "$wine_bin" reg query "$own_key" /reg:64 >/dev/null 2>&1 ||
         fail "no $own_key in the 64-bit view of the registry"
@@ -120,48 +85,78 @@ check_installed() {
     "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu/Programs/$name.lnk") ;;
     *) fail "the shortcut is not in a Start menu: $found" ;;
     esac
-    tr -d '\0' <"$found" | grep -aq 'sredna\.exe' || fail "the shortcut does not open sredna.exe"
+    [[ $(tr -d '\0' <"$found") == *sredna.exe* ]] || fail "the shortcut does not open sredna.exe"
 }
 
 # What the package says of itself: per machine, in a 64-bit folder, with the
-# shortcut in the Start menu (ProgramMenuFolder).
-[ "$(property "$msi" ALLUSERS)" = 1 ] || fail "$msi does not install per machine (ALLUSERS)"
-msiinfo suminfo "$msi" | grep -q '^Template: x64;' || fail "$msi is not a 64-bit package"
-msiinfo export "$msi" Shortcut | tr -d '\r' | cut -f2 | grep -qx ProgramMenuFolder ||
+# shortcut in the Start menu (ProgramMenuFolder). Each answer is read whole
+# before it is searched: grep -q in a pipe fails its writer under pipefail.
+[ "$(msi_property "$msi" ALLUSERS)" = 1 ] || fail "$msi does not install per machine (ALLUSERS)"
+[[ $(msiinfo suminfo "$msi") == *$'\nTemplate: x64;'* ]] || fail "$msi is not a 64-bit package"
+[ "$(msiinfo export "$msi" Shortcut | tr -d '\r' | tail -n +4 | cut -f2)" = ProgramMenuFolder ] ||
     fail "the shortcut of $msi is not in ProgramMenuFolder"
-version=$(property "$msi" ProductVersion)
-code=$(property "$msi" ProductCode)
-[ "$(property "$msi" ProductName)" = "$name" ] || fail "$msi does not name the product \"$name\""
+# The setup program's entry is looked for in HKLM (root 2), in the 64-bit
+# view (type bit 16), where the 64-bit setup program writes it: a 32-bit
+# search would never find it on Windows (Wine's 64-bit msiexec cannot show
+# that).
+locator=$(msiinfo export "$msi" RegLocator | tr -d '\r' | tail -n +4)
+IFS=$'\t' read -r _ root key _ type <<<"$locator"
+if [ "$root" != 2 ] || [ "$key" != "$setup_key" ] || (((type & 16) == 0)); then
+    fail "the search for the setup program's entry is not in HKLM's 64-bit view: $locator"
+fi
+version=$(msi_property "$msi" ProductVersion)
+code=$(msi_property "$msi" ProductCode)
+[ "$(msi_property "$msi" ProductName)" = "$name" ] || fail "$msi does not name the product \"$name\""
 
-run_msiexec 0 /i "$(windows_path "$msi")"
+echo "1. refused beside the setup program's install for all users"
+expect 0 "$setup" /S
+[ -d "$folder" ] || fail "the setup program did not install into $folder"
+before=$(find "$folder" -printf '%p %s %T@\n' | sort)
+msiexec_expect 1603 /i "$(windows_path "$msi")"
+[ "$(entries)" = "${setup_key##*\\}" ] || fail "the MSI registered itself beside the setup program: $(entries)"
+[ "$(find "$folder" -printf '%p %s %T@\n' | sort)" = "$before" ] ||
+    fail "the refused MSI changed the setup program's folder"
+expect 0 "$folder/uninstall.exe" /S
+wait_until removed || fail "the setup program's install is still there"
+
+echo "2. installed beside a setup install for one user"
+# Only the entry counts to the MSI: that of a setup install for one user
+# stands for it (a real one's shortcut would be the MSI's under Wine).
+expect 0 reg add "HKCU\\$setup_key" /v InstallLocation /d 'C:\users\Public\Sredna' /f
+msiexec_expect 0 /i "$(windows_path "$msi")"
 check_installed "$code" "$version"
+expect 0 reg delete "HKCU\\$setup_key" /f
 echo "installed $version $code: $(find "$folder" -type f | wc -l) files"
 
-# The next version, built from the same folder, replaces this one.
+echo "3. upgraded in place, and not back"
 IFS=. read -r major minor patch <<<"$version"
 next="$major.$minor.$((patch + 1))"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$here/msi.sh" "$stage" "$next" "$icon" "$work/next.msi" >/dev/null
-next_code=$(property "$work/next.msi" ProductCode)
+"$here/msi.sh" "$env_file" "$stage" "$next" "$work/next.msi" >/dev/null
+next_code=$(msi_property "$work/next.msi" ProductCode)
 [ "$next_code" != "$code" ] || fail "versions $version and $next have one product code $code"
-[ "$(property "$work/next.msi" UpgradeCode)" = "$(property "$msi" UpgradeCode)" ] ||
+[ "$(msi_property "$work/next.msi" UpgradeCode)" = "$(msi_property "$msi" UpgradeCode)" ] ||
     fail "versions $version and $next have different upgrade codes"
-run_msiexec 0 /i "$(windows_path "$work/next.msi")"
+msiexec_expect 0 /i "$(windows_path "$work/next.msi")"
 check_installed "$next_code" "$next"
 [ ! -d "$WINEPREFIX/drive_c/windows/Installer/$code" ] || fail "$version left its icon behind"
 echo "upgraded to $next $next_code in place"
-
 # Going back is refused (the launch condition of MajorUpgrade) and changes
 # nothing.
-run_msiexec 1603 /i "$(windows_path "$msi")"
+msiexec_expect 1603 /i "$(windows_path "$msi")"
 check_installed "$next_code" "$next"
 echo "refused to go back to $version"
 
-run_msiexec 0 /x "$next_code"
+echo "4. uninstalled, also beside the setup program's entry for all users"
+# Such an entry comes from a setup program older than the MSI's refusal, run
+# after the MSI.
+expect 0 reg add "HKLM\\$setup_key" /v InstallLocation /d 'C:\Sredna' /f
+msiexec_expect 0 /x "$next_code"
+expect 0 reg delete "HKLM\\$setup_key" /f
 if ! wait_until removed; then
     [ ! -e "$folder" ] || find "$folder" >&2
     fail "after uninstalling there are still: $([ ! -e "$folder" ] || echo "$folder") $(entries) $(shortcuts)"
 fi
 ! "$wine_bin" reg query "$own_key" /reg:64 >/dev/null 2>&1 || fail "$own_key is still there"
-echo "uninstalled"
+echo "installed, refused beside the setup program, upgraded, refused to go back, uninstalled"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# msi.sh STAGE VERSION ICON OUT: builds the MSI (packaging/windows/sredna.wxs)
-# of every file under the folder STAGE, for version X.Y.Z, with ICON in the
-# list of installed programs, into the file OUT.
+# msi.sh PACKAGE_ENV STAGE VERSION OUT: builds the MSI of every file under
+# the folder STAGE, for version X.Y.Z, into the file OUT, from what
+# PACKAGE_ENV names: the source configured from packaging/windows/
+# sredna.wxs.in, the icon for the list of installed programs, the names.
 #
 # Two runs on the same folder give the same bytes. wixl writes the current
 # time and a random package code into the summary information, and the
@@ -10,14 +11,20 @@
 # time, and the package code is made from the package's own content.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-template="$here/../../packaging/windows/sredna.wxs"
+source "$here/package-env.sh"
 
 fail() {
     echo "msi.sh: $*" >&2
     exit 1
 }
-[ $# -eq 4 ] || fail "usage: msi.sh STAGE VERSION ICON OUT"
-stage=$1 version=$2 icon=$3 out=$4
+[ $# -eq 4 ] || fail "usage: msi.sh PACKAGE_ENV STAGE VERSION OUT"
+env_file=$1 stage=$2 version=$3 out=$4
+template=$(package_value "$env_file" wxs)
+icon=$(package_value "$env_file" icon)
+product_name=$(package_value "$env_file" name)
+upgrade_code=$(package_value "$env_file" upgrade_code)
+summary_name=$(package_value "$env_file" latin_name)
+publisher=$(package_value "$env_file" publisher)
 [ -f "$stage/sredna.exe" ] || fail "no sredna.exe in $stage"
 # Windows Installer compares versions up to 255.255.65535.
 [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "the version \"$version\" is not X.Y.Z"
@@ -49,11 +56,6 @@ uuid5() {
         "$variant" "${hash:17:3}" "${hash:20:12}" | tr '[:lower:]' '[:upper:]'
 }
 
-upgrade_code=$(grep -o 'UpgradeCode="[^"]*"' "$template" | cut -d'"' -f2)
-product_name=$(grep -o '^ *Name="[^"]*"' "$template" | head -n 1 | cut -d'"' -f2)
-if [ -z "$upgrade_code" ] || [ -z "$product_name" ]; then
-    fail "no UpgradeCode or Name in $template"
-fi
 # A new product code for each version, the same for every build of it.
 product_code=$(uuid5 "$upgrade_code" "sredna $version")
 
@@ -125,12 +127,20 @@ cp "$template" "$work/sredna.wxs"
 
 # The package code names this exact package: made from its content, with
 # the package code itself left blank.
-summary=("Sredna stoynost $version" "example.org" "x64;1026")
+summary=("$summary_name $version" "$publisher" "x64;1026")
 msibuild "$msi" -s "${summary[@]}" "{00000000-0000-0000-0000-000000000000}"
 package_code=$(uuid5 "$upgrade_code" "package $(sha256sum <"$msi" | cut -c1-64)")
 msibuild "$msi" -s "${summary[@]}" "{$package_code}"
 
+# Texts the code page spoils come back empty, or as question marks: the
+# product's name, and the messages of the launch conditions (that of the
+# setup program's install and that of a newer version).
 shown=$(msiinfo export "$msi" Property | tr -d '\r' | sed -n 's/^ProductName\t//p')
 [ "$shown" = "$product_name" ] || fail "the MSI names the product \"$shown\", not \"$product_name\""
+messages=$(msiinfo export "$msi" LaunchCondition | tr -d '\r' | tail -n +4 | cut -f2)
+expected=$(sed -n 's/.*<Condition Message="\([^"]*\)".*/\1/p; s/.*DowngradeErrorMessage="\([^"]*\)".*/\1/p' \
+    "$template" | LC_ALL=C sort)
+[ "$(LC_ALL=C sort <<<"$messages")" = "$expected" ] ||
+    fail "the launch conditions' messages in the MSI are \"$messages\", not \"$expected\""
 mv "$msi" "$out"
 echo "$out: version $version, product code {$product_code}, package code {$package_code}"
