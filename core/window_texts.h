@@ -41,6 +41,11 @@ inline constexpr std::string_view kDelete = "Изтрий";
 inline constexpr std::string_view kCopyAll = "Копирай всички";
 inline constexpr std::string_view kPaste = "Постави";
 
+// The classroom zoom of the whole window.
+inline constexpr std::string_view kZoomIn = "Увеличи";
+inline constexpr std::string_view kZoomOut = "Намали";
+inline constexpr std::string_view kZoomNormal = "Нормален размер";
+
 // Tooltips and accessible descriptions: how to edit each list.
 inline constexpr std::string_view kValuesHelp =
     "Двоен щрак или F2 – промяна на стойност; Insert – нова стойност; Delete – изтриване "
@@ -104,8 +109,7 @@ inline constexpr std::string_view kFileWhere = ": ";
 inline constexpr std::string_view kFileTooLarge = " не е файл с числа: по-голям е от 4 MB.";
 inline constexpr std::string_view kFileNotText = " не е файл с числа: не е текст.";
 inline constexpr std::string_view kFileEmpty = " е празен: в него няма числа.";
-inline constexpr std::string_view kFileTooManyRows =
-    "списъкът побира най-много 32767 стойности.";
+inline constexpr std::string_view kFileTooManyRows = "списъкът побира най-много 32767 стойности.";
 inline constexpr std::string_view kFileTooManyColumns =
     "числата са в една колона (стойностите) или в две (стойностите и теглата им).";
 inline constexpr std::string_view kFileMissingWeight = "липсва теглото на стойността.";
