@@ -97,6 +97,10 @@ Controls MainWindow::build() {
         auto* list = new QListWidget(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Every item is one line in the list's font: the list lays out
+        // 32,767 of them by the first one's size instead of measuring each,
+        // which a zoom step, changing the font, would have it do again.
+        list->setUniformItemSizes(true);
         controls.spis[static_cast<std::size_t>(i)] = list;
     }
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
