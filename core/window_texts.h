@@ -109,7 +109,8 @@ inline constexpr std::string_view kFileWhere = ": ";
 inline constexpr std::string_view kFileTooLarge = " не е файл с числа: по-голям е от 4 MB.";
 inline constexpr std::string_view kFileNotText = " не е файл с числа: не е текст.";
 inline constexpr std::string_view kFileEmpty = " е празен: в него няма числа.";
-inline constexpr std::string_view kFileTooManyRows = "списъкът побира най-много 32767 стойности.";
+inline constexpr std::string_view kFileTooManyRows =
+    "списъкът побира най-много 32767 стойности.";
 inline constexpr std::string_view kFileTooManyColumns =
     "числата са в една колона (стойностите) или в две (стойностите и теглата им).";
 inline constexpr std::string_view kFileMissingWeight = "липсва теглото на стойността.";

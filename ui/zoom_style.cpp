@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace sredna {
 
@@ -139,8 +140,8 @@ void SetZoomStyle(QWidget& window, ZoomStyle* style) {
     widgets.prepend(&window);
     // Children first: a scroll area lays out its scroll bars by their new
     // widths.
-    for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
-        QWidget* widget = *it;
+    std::reverse(widgets.begin(), widgets.end());
+    for (QWidget* widget : widgets) {
         if (auto* previous = qobject_cast<ZoomStyle*>(widget->style())) {
             widget->removeEventFilter(previous);
         }
