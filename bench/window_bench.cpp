@@ -1,12 +1,15 @@
 // The real window under real events: a press of "Изчисли" on a 25-value
 // sample, from the mouse click to the refreshed report box; a keystroke in a
-// long text; a paste of 32,767 numbers into the values list.
+// long text; a paste of 32,767 numbers into the values list; a step of the
+// classroom zoom.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "ui/application.h"
@@ -57,21 +60,33 @@ BENCHMARK(BM_KeystrokeInLongText)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(20);
 
-// Ctrl+V of a spreadsheet column of 32,767 decimal numbers into the emptied
-// values list, to the refreshed widget.
-void BM_PasteInWindow(benchmark::State& state) {
-    MainWindow window;
+bool ShowActive(MainWindow& window, benchmark::State& state) {
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) {
         state.SkipWithError("the window did not become active");
-        return;
+        return false;
     }
+    return true;
+}
+
+// A spreadsheet column of 32,767 decimal numbers on the clipboard.
+void CopyFullColumn() {
     QString column;
     for (int i = 0; i < ListBox::kMaxItems; ++i) {
         column += QString::number(1 + (i * 7919) % 99999) + QStringLiteral(",5\n");
     }
     QGuiApplication::clipboard()->setText(column);
+}
+
+// Ctrl+V of a spreadsheet column of 32,767 decimal numbers into the emptied
+// values list, to the refreshed widget.
+void BM_PasteInWindow(benchmark::State& state) {
+    MainWindow window;
+    if (!ShowActive(window, state)) {
+        return;
+    }
+    CopyFullColumn();
     QListWidget* values = window.spis(kValuesList);
     for (auto _ : state) {
         state.PauseTiming();
@@ -85,13 +100,54 @@ void BM_PasteInWindow(benchmark::State& state) {
 
 BENCHMARK(BM_PasteInWindow)->Unit(benchmark::kMillisecond);
 
+// One step of the classroom zoom, from the key to the whole window repainted,
+// between 200 and 250 % and back: with the lists as they start, and with
+// 32,767 values in them.
+void BM_ZoomStep(benchmark::State& state) {
+    MainWindow window;
+    if (!ShowActive(window, state)) {
+        return;
+    }
+    QListWidget* values = window.spis(kValuesList);
+    if (state.range(0) > 0) {
+        CopyFullColumn();
+        QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
+        values->setFocus();
+        QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
+    }
+    // From the normal size, whatever an earlier run left remembered.
+    QTest::keyClick(values, Qt::Key_0, Qt::ControlModifier);
+    for (int step = 0; step < 4; ++step) {
+        QTest::keyClick(values, Qt::Key_Equal, Qt::ControlModifier);
+    }
+    if (window.zoom().percent() != 200) {
+        state.SkipWithError("the screen is too small for 250 %");
+        return;
+    }
+    bool up = true;
+    for (auto _ : state) {
+        QTest::keyClick(values, up ? Qt::Key_Equal : Qt::Key_Minus, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        window.repaint();
+        up = !up;
+    }
+    state.counters["values"] = values->count();
+}
+
+BENCHMARK(BM_ZoomStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace sredna
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // A screen large enough for every step of the zoom.
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" SREDNA_BENCH_SCREENS);
     }
+    // The zoom is remembered: in a folder of this run's own, not the user's.
+    const QTemporaryDir settings;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     QApplication app(argc, argv);
     sredna::SetUpApplication(app);
     benchmark::Initialize(&argc, argv);

@@ -44,6 +44,11 @@ inline constexpr std::string_view kDelete = "Изтрий";
 inline constexpr std::string_view kCopyAll = "Копирай всички";
 inline constexpr std::string_view kPaste = "Постави";
 
+// The classroom zoom of the whole window.
+inline constexpr std::string_view kZoomIn = "Увеличи";
+inline constexpr std::string_view kZoomOut = "Намали";
+inline constexpr std::string_view kZoomNormal = "Нормален размер";
+
 // Tooltips and accessible descriptions: how to edit each list.
 inline constexpr std::string_view kValuesHelp =
     "Двоен щрак или F2 – промяна на стойност; Insert – нова стойност; Delete – изтриване "

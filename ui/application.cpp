@@ -14,6 +14,9 @@ namespace sredna {
 void SetUpApplication(QApplication& app) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("sredna"));
+    // The user's settings (the zoom) are kept under the publisher's name, as
+    // the installers' own registry key is.
+    QApplication::setOrganizationName(QStringLiteral("example.org"));
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.sredna"));
     // Every window of the program shows this one; its images are read once.

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include "ui/zoom_style.h"
+
 namespace sredna {
 
 FlatButton::FlatButton(const QString& text, const QColor& face, QWidget* parent)
@@ -17,18 +19,21 @@ void FlatButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QPalette bevel(face_);  // light and dark edges derived from the face
     const bool sunken = isDown() || isChecked();
-    qDrawShadePanel(&painter, rect(), bevel, sunken, 2, nullptr);
-    painter.fillRect(rect().adjusted(2, 2, -2, -2), face_);
+    // The edge, the caption's shift and the focus inset grow with the zoom.
+    const int edge = Zoomed(*this, 2);
+    qDrawShadePanel(&painter, rect(), bevel, sunken, edge, nullptr);
+    painter.fillRect(rect().adjusted(edge, edge, -edge, -edge), face_);
     QRect caption = rect();
     if (sunken) {
-        caption.translate(1, 1);
+        caption.translate(Zoomed(*this, 1), Zoomed(*this, 1));
     }
     painter.setPen(Qt::black);
     painter.drawText(caption, Qt::AlignCenter, text());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
+        const int inset = Zoomed(*this, 4);
+        focus.rect = rect().adjusted(inset, inset, -inset, -inset);
         focus.backgroundColor = face_;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }

@@ -28,7 +28,13 @@ QFont WindowFont(double pointSize) {
 QPoint WindowPosition(const QSize& frame, const QRect& available) {
     const QPoint centred(available.left() + (available.width() - frame.width()) / 2,
                          available.top() + (available.height() - frame.height()) / 2);
-    return {std::max(centred.x(), available.left()), std::max(centred.y(), available.top())};
+    return WindowPositionNear(QRect(centred, frame), available);
+}
+
+QPoint WindowPositionNear(const QRect& wanted, const QRect& available) {
+    const int x = std::min(wanted.left(), available.left() + available.width() - wanted.width());
+    const int y = std::min(wanted.top(), available.top() + available.height() - wanted.height());
+    return {std::max(x, available.left()), std::max(y, available.top())};
 }
 
 int ToPixels(int twips, double dpi) {

@@ -66,6 +66,10 @@ QFont WindowFont(double pointSize);
 // available area where it fits; where it does not, with the frame's top-left
 // corner (and so its caption) inside the area.
 QPoint WindowPosition(const QSize& frame, const QRect& available);
+// Where a frame that would stand at `wanted` goes instead: moved as little as
+// it must to lie inside the available area, or where it does not fit, to have
+// its top-left corner inside.
+QPoint WindowPositionNear(const QRect& wanted, const QRect& available);
 
 // Twips to logical pixels at the given logical DPI (15 twips a pixel at 96).
 int ToPixels(int twips, double dpi);

@@ -13,6 +13,7 @@
 #include <array>
 
 #include "core/window_texts.h"
+#include "core/zoom_steps.h"
 #include "ui/flat_button.h"
 #include "ui/flat_frame.h"
 #include "ui/intro_text.h"
@@ -42,6 +43,9 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// QTextDocument's own, between a text box's edge and its text.
+constexpr double kTextMargin = 4.0;
+
 QString AccessibleOptionName(int index, const QString& caption) {
     return index == static_cast<int>(MeanKind::Weighted) ? FromModel(texts::kWeightedAccessibleName)
                                                          : caption;
@@ -55,11 +59,15 @@ MainWindow::MainWindow(QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       form_(std::string(introText()), SystemDecimalSeparator()),
       dpi_(LogicalDpi()),
+      zoom_([this](int percent) { return fitsScreenAt(percent); }, nullptr),
       controls_(build()),
       sync_(form_.Model(), controls_),
       editor_(form_, sync_, controls_),
       placement_(*this) {
     layOut();
+    if (zoom_.percent() != zoom::kNormal) {
+        applyZoom();
+    }
     // The first refresh, after the load event, shows every control as the
     // model holds it.
     sync_.markAll();
@@ -67,6 +75,11 @@ MainWindow::MainWindow(QWidget* parent)
     connectControls();
     setTabOrder();
     controls_.list(kCountList)->setFocus();
+    // Anywhere in the window.
+    addActions(zoom_.actions());
+    connect(&zoom_, &Zoom::changed, this, &MainWindow::applyZoom);
+    // The screen, and the frame, are known for sure only once it is placed.
+    connect(&placement_, &WindowPlacement::placed, &zoom_, &Zoom::fitScreen);
 }
 
 Controls MainWindow::build() {
@@ -84,6 +97,10 @@ Controls MainWindow::build() {
         auto* list = new QListWidget(this);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Every item is one line in the list's font: the list lays out
+        // 32,767 of them by the first one's size instead of measuring each,
+        // which a zoom step, changing the font, would have it do again.
+        list->setUniformItemSizes(true);
         controls.spis[static_cast<std::size_t>(i)] = list;
     }
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
@@ -151,12 +168,46 @@ void MainWindow::layOut() {
     }
 }
 
+double MainWindow::zoomedDpi() const {
+    return dpi_ * zoom_.factor();
+}
+
 int MainWindow::pixels(int twips) const {
-    return layout::ToPixels(twips, dpi_);
+    return layout::ToPixels(twips, zoomedDpi());
 }
 
 QRect MainWindow::pixels(const layout::TwipsRect& rect) const {
-    return layout::ToPixels(rect, dpi_);
+    return layout::ToPixels(rect, zoomedDpi());
+}
+
+QFont MainWindow::zoomedFont(double pointSize) const {
+    return layout::WindowFont(pointSize * zoom_.factor());
+}
+
+bool MainWindow::fitsScreenAt(int percent) const {
+    const double dpi = dpi_ * percent / zoom::kNormal;
+    return FitsScreen(*this, QSize(layout::ToPixels(layout::kClientWidth, dpi),
+                                   layout::ToPixels(layout::kClientHeight, dpi)));
+}
+
+// Every size the window sets grows by the same factor, and the style draws
+// its own parts larger; so the window looks like itself, only larger.
+void MainWindow::applyZoom() {
+    const QRect before = geometry();
+    zoom_.setStyleOf(*this);
+    setFont(zoomedFont(layout::kWindowPointSize));
+    for (int i = 0; i < WindowModel::kLabelCount; ++i) {
+        if (layout::UsesSmallFont(i)) {
+            controls_.label(i)->setFont(zoomedFont(layout::kSmallLabelPointSize));
+        }
+    }
+    for (int i = 0; i < WindowModel::kTextCount; ++i) {
+        controls_.text(i)->document()->setDocumentMargin(kTextMargin * zoom_.factor());
+    }
+    layOut();
+    if (isVisible()) {
+        placement_.keepCentre(before);
+    }
 }
 
 // Each reaches the model through the sync, and ends with it: the widgets

@@ -8,14 +8,15 @@
 #include "ui/list_editor.h"
 #include "ui/widget_sync.h"
 #include "ui/window_placement.h"
+#include "ui/zoom.h"
 
 namespace sredna {
 
 // The one window. It builds the widgets and wires them to the parts that do
 // the work: the sync shows the model in them, the list editor edits the
-// values and weights lists, and the placement opens the window on the
-// screen. A click travels widget → sync → model → change notices → one
-// refresh of the widgets that changed.
+// values and weights lists, the placement opens the window on the screen,
+// and the zoom sets the scale it is drawn at. A click travels widget → sync → model → change
+// notices → one refresh of the widgets that changed.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -32,6 +33,8 @@ public:
     // Label1 by index; index 4 is Etiket(4).
     QLabel* label(int index) const { return controls_.label(index); }
     QGroupBox* frame1() const { return controls_.frame1; }
+    // The classroom zoom, for the other windows to follow and its commands.
+    Zoom& zoom() { return zoom_; }
 
 private:
     // The window's own look, then its controls.
@@ -39,13 +42,20 @@ private:
     // Every control's place and the window's size: the one place where
     // twips become pixels.
     void layOut();
+    // Twips to pixels at the zoom's scale.
+    double zoomedDpi() const;
     int pixels(int twips) const;
     QRect pixels(const layout::TwipsRect& rect) const;
+    QFont zoomedFont(double pointSize) const;
+    bool fitsScreenAt(int percent) const;
+    // Draws the window at the zoom's new scale.
+    void applyZoom();
     void connectControls();
     void setTabOrder();
 
     Form form_;
     double dpi_;
+    Zoom zoom_;
     Controls controls_;
     WidgetSync sync_;
     ListEditor editor_;

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QPoint>
 
+class QRect;
+class QSize;
 class QWidget;
 
 namespace sredna {
@@ -19,12 +21,20 @@ class WindowPlacement : public QObject {
 public:
     explicit WindowPlacement(QWidget& window);
 
+    // After the window's size has changed from `before` (its geometry): its
+    // frame keeps its centre where it can and moves as little as it must to
+    // stay on the screen.
+    void keepCentre(const QRect& before);
+
+signals:
+    // The window has been put on its screen by its frame as it is now.
+    void placed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void place();
-    QMargins nativeFrameMargins() const;
 
     QWidget& window_;
     // Where the window was put and by which frame.
@@ -33,5 +43,9 @@ private:
     bool placed_ = false;
     bool frameAwaited_ = false;
 };
+
+// Whether a window of this client size, framed as `window` is now, fits the
+// available area of the window's screen.
+bool FitsScreen(const QWidget& window, const QSize& client);
 
 }  // namespace sredna

@@ -1,0 +1,195 @@
+// The classroom zoom through its keys: each step's size and places, the way
+// back to the exact normal window, the memory for the next start, and the cap
+// on a small screen. Run on a 2560 × 1600 projector beside a 1024 × 600
+// netbook, both at 96 DPI.
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include "ui/main_window.h"
+
+namespace sredna {
+namespace {
+
+const QString kZoomKey = QStringLiteral("window/zoom");
+
+class WindowZoomTest : public testing::Test {
+protected:
+    WindowZoomTest() { QSettings().clear(); }
+
+    static void Show(MainWindow& window) {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    static void Press(Qt::Key key) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+    }
+
+    static QRect InWindow(const MainWindow& window, const QWidget* widget) {
+        return {widget->mapTo(&window, QPoint(0, 0)), widget->size()};
+    }
+
+    // Every option caption beside its grown circle, every label's in its box.
+    static void ExpectCaptionsFit(const MainWindow& window, int percent) {
+        for (int i = 0; i < kMeanKindCount; ++i) {
+            const QRadioButton* option = window.option1(i);
+            QStyleOptionButton style;
+            style.initFrom(option);
+            style.text = option->text();
+            const QRect contents =
+                option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+            EXPECT_GE(contents.width(), option->fontMetrics().horizontalAdvance(option->text()))
+                << percent << "% " << option->text().toStdString();
+        }
+        for (int i = 0; i < WindowModel::kLabelCount; ++i) {
+            const QLabel* label = window.label(i);
+            EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+                << percent << "% " << label->text().toStdString();
+        }
+    }
+};
+
+TEST_F(WindowZoomTest, StepsScaleTheWholeWindowAndCtrl0BringsBackTheNormalOne) {
+    MainWindow window;
+    Show(window);
+    const QImage normal = window.grab().toImage();
+    const int normalScrollBar = window.text1(kReportBox)->verticalScrollBar()->width();
+    struct Step {
+        Qt::Key key;
+        int percent;
+        QSize size;
+        // The twips at the scale's DPI, edges rounded.
+        QRect values;
+        QRect lastOption;
+        QRect calculate;
+    };
+    const Step steps[] = {
+        {Qt::Key_Equal,
+         125,
+         {649, 548},
+         {280, 200, 83, 100},
+         {20, 320, 141, 25},
+         {330, 320, 111, 31}},
+        {Qt::Key_Plus,
+         150,
+         {779, 657},
+         {336, 240, 100, 120},
+         {24, 384, 170, 30},
+         {396, 384, 134, 38}},
+        {Qt::Key_Equal,
+         175,
+         {908, 767},
+         {392, 280, 117, 140},
+         {28, 448, 198, 35},
+         {462, 448, 156, 44}},
+        {Qt::Key_Plus,
+         200,
+         {1038, 876},
+         {448, 320, 133, 160},
+         {32, 512, 226, 40},
+         {528, 512, 178, 50}},
+        {Qt::Key_Equal,
+         250,
+         {1298, 1095},
+         {560, 400, 167, 200},
+         {40, 640, 283, 50},
+         {660, 640, 223, 63}},
+        {Qt::Key_Plus,
+         300,
+         {1557, 1314},
+         {672, 480, 200, 240},
+         {48, 768, 339, 60},
+         {792, 768, 267, 75}},
+        {Qt::Key_Equal,
+         300,
+         {1557, 1314},
+         {672, 480, 200, 240},
+         {48, 768, 339, 60},
+         {792, 768, 267, 75}},
+        {Qt::Key_Minus,
+         250,
+         {1298, 1095},
+         {560, 400, 167, 200},
+         {40, 640, 283, 50},
+         {660, 640, 223, 63}},
+    };
+    for (const Step& step : steps) {
+        Press(step.key);
+        const double factor = step.percent / 100.0;
+        EXPECT_EQ(window.size(), step.size) << step.percent;
+        EXPECT_EQ(window.minimumSize(), window.maximumSize()) << step.percent;
+        EXPECT_EQ(InWindow(window, window.spis(kValuesList)), step.values) << step.percent;
+        EXPECT_EQ(InWindow(window, window.option1(5)), step.lastOption) << step.percent;
+        EXPECT_EQ(InWindow(window, window.command1(kCalculateCommand)), step.calculate)
+            << step.percent;
+        // 12 and 9.75 points are 16 and 13 pixels; fonts come in whole pixels.
+        EXPECT_EQ(QFontInfo(window.text1(kReportBox)->font()).pixelSize(),
+                  std::lround(16 * factor));
+        EXPECT_EQ(QFontInfo(window.label(2)->font()).pixelSize(), std::lround(13 * factor));
+        EXPECT_EQ(window.text1(kReportBox)->verticalScrollBar()->width(),
+                  std::lround(normalScrollBar * factor))
+            << step.percent;
+        EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()));
+        ExpectCaptionsFit(window, step.percent);
+    }
+    Press(Qt::Key_0);
+    EXPECT_EQ(window.size(), QSize(519, 438));
+    EXPECT_TRUE(window.grab().toImage() == normal) << "the window differs from the normal one";
+}
+
+TEST_F(WindowZoomTest, TheScaleIsWrittenAtOnceAndReadAtTheNextStart) {
+    {
+        MainWindow window;
+        Show(window);
+        Press(Qt::Key_Equal);
+        Press(Qt::Key_Equal);
+        QFile stored(QSettings().fileName());
+        ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(stored.readAll().contains("zoom=150"));
+    }
+    const MainWindow next;
+    EXPECT_EQ(next.size(), QSize(779, 657));
+    // A new user, or settings that make no sense, get the normal size.
+    for (const char* stored : {"", "abc", "130", "-125", "1000"}) {
+        QSettings().setValue(kZoomKey, QString::fromLatin1(stored));
+        const MainWindow window;
+        EXPECT_EQ(window.size(), QSize(519, 438)) << '"' << stored << '"';
+    }
+}
+
+// 150 % is 657 pixels high, more than the netbook's 600.
+TEST_F(WindowZoomTest, ARememberedScaleIsCappedOnASmallerScreen) {
+    QSettings().setValue(kZoomKey, 300);
+    QScreen* netbook = nullptr;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        netbook = screen->name() == QStringLiteral("netbook") ? screen : netbook;
+    }
+    ASSERT_NE(netbook, nullptr) << "run this beside a second, small screen";
+    MainWindow window;
+    window.setScreen(netbook);
+    window.move(netbook->geometry().topLeft());  // a window goes to the screen it stands on
+    Show(window);
+    EXPECT_EQ(window.size(), QSize(649, 548));
+    EXPECT_TRUE(netbook->availableGeometry().contains(window.frameGeometry()));
+    EXPECT_FALSE(window.zoom().zoomIn()->isEnabled());
+    Press(Qt::Key_Plus);
+    EXPECT_EQ(window.size(), QSize(649, 548));
+    // The screen's limit is not the user's choice.
+    EXPECT_EQ(QSettings().value(kZoomKey).toInt(), 300);
+}
+
+}  // namespace
+}  // namespace sredna
