@@ -2,10 +2,13 @@
 
 #include <QWidget>
 
+#include <memory>
+
 #include "core/form.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 #include "ui/list_editor.h"
+#include "ui/picture_window.h"
 #include "ui/widget_sync.h"
 #include "ui/window_placement.h"
 
@@ -32,6 +35,9 @@ public:
     // Label1 by index; index 4 is Etiket(4).
     QLabel* label(int index) const { return controls_.label(index); }
     QGroupBox* frame1() const { return controls_.frame1; }
+    // The button that opens the picture window, and that window once opened.
+    QPushButton* pictureButton() const { return pictureButton_; }
+    PictureWindow* pictureWindow() const { return picture_.get(); }
 
 private:
     // The window's own look, then its controls.
@@ -43,6 +49,9 @@ private:
     QRect pixels(const layout::TwipsRect& rect) const;
     void connectControls();
     void setTabOrder();
+    // The button and F4 open the picture window, made when first asked for.
+    void connectPicture();
+    void showPicture();
 
     Form form_;
     double dpi_;
@@ -50,6 +59,8 @@ private:
     WidgetSync sync_;
     ListEditor editor_;
     WindowPlacement placement_;
+    QPushButton* pictureButton_;
+    std::unique_ptr<PictureWindow> picture_;
 };
 
 }  // namespace sredna
