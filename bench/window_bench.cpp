@@ -1,16 +1,22 @@
 // The real window under real events: a press of "Изчисли" on a 25-value
 // sample, from the mouse click to the refreshed report box; a keystroke in a
-// long text; a paste of 32,767 numbers into the values list.
+// long text; a paste of 32,767 numbers into the values list, without and
+// with the picture window open; the picture of 32,767 values rebuilt and
+// repainted for another kind.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+
+#include <array>
 
 #include "ui/application.h"
 #include "ui/main_window.h"
+#include "ui/picture_view.h"
 
 namespace sredna {
 namespace {
@@ -57,21 +63,33 @@ BENCHMARK(BM_KeystrokeInLongText)
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(20);
 
-// Ctrl+V of a spreadsheet column of 32,767 decimal numbers into the emptied
-// values list, to the refreshed widget.
-void BM_PasteInWindow(benchmark::State& state) {
-    MainWindow window;
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) {
-        state.SkipWithError("the window did not become active");
-        return;
-    }
+// A spreadsheet column of 32,767 decimal numbers.
+QString LargeColumn() {
     QString column;
     for (int i = 0; i < ListBox::kMaxItems; ++i) {
         column += QString::number(1 + (i * 7919) % 99999) + QStringLiteral(",5\n");
     }
-    QGuiApplication::clipboard()->setText(column);
+    return column;
+}
+
+bool Activate(MainWindow& window, benchmark::State& state) {
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("the window did not become active");
+        return false;
+    }
+    return true;
+}
+
+// Ctrl+V of the column into the emptied values list, to the refreshed
+// widget.
+void BM_PasteInWindow(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    if (!Activate(window, state)) {
+        return;
+    }
+    QGuiApplication::clipboard()->setText(LargeColumn());
     QListWidget* values = window.spis(kValuesList);
     for (auto _ : state) {
         state.PauseTiming();
@@ -84,6 +102,66 @@ void BM_PasteInWindow(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PasteInWindow)->Unit(benchmark::kMillisecond);
+
+// The same paste on to the screen: until the list has laid out its rows and
+// every window is repainted, without and with the picture window open
+// (argument 1), whose picture is rebuilt.
+void BM_PasteAndPaint(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    if (state.range(0) != 0) {
+        QTest::mouseClick(window.pictureButton(), Qt::LeftButton);
+    }
+    if (!Activate(window, state)) {
+        return;
+    }
+    QGuiApplication::clipboard()->setText(LargeColumn());
+    QListWidget* values = window.spis(kValuesList);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        values->setFocus();
+        state.ResumeTiming();
+        QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    }
+    state.counters["values"] = values->count();
+}
+
+BENCHMARK(BM_PasteAndPaint)->ArgName("picture")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A click on another option button with 32,767 values in the lists: the
+// picture rebuilt for that kind and repainted, in a window of 640 × 480.
+void BM_PictureOfAnotherKind(benchmark::State& state) {
+    MainWindow window;
+    window.show();
+    QTest::mouseClick(window.pictureButton(), Qt::LeftButton);
+    window.pictureWindow()->resize(640, 480);
+    if (!Activate(window, state)) {
+        return;
+    }
+    QGuiApplication::clipboard()->setText(LargeColumn());
+    QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
+    window.spis(kValuesList)->setFocus();
+    QTest::keyClick(window.spis(kValuesList), Qt::Key_V, Qt::ControlModifier);
+    const std::array<int, 2> kinds = {static_cast<int>(state.range(0)),
+                                      static_cast<int>(MeanKind::Quadratic)};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        QTest::mouseClick(window.option1(kinds.at(next)), Qt::LeftButton);
+        next = 1 - next;
+        window.pictureWindow()->view()->repaint();
+    }
+    state.counters["values"] = window.pictureWindow()->view()->picture().valueCount;
+}
+
+BENCHMARK(BM_PictureOfAnotherKind)
+    ->ArgName("kind")
+    ->Arg(static_cast<int>(MeanKind::Arithmetic))
+    ->Arg(static_cast<int>(MeanKind::Weighted))
+    ->Arg(static_cast<int>(MeanKind::Median))
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace sredna
