@@ -108,12 +108,12 @@ TEST_F(WindowLayoutTest, ColoursAreTheWindowsOwn) {
 
 // The faces are checked on the painted pixels, not on a property.
 TEST_F(WindowLayoutTest, CommandFacesArePaintedFlatInTheirColours) {
-    const QColor faces[] = {{255, 0, 0}, {128, 128, 255}, {128, 255, 128}};
-    std::vector<std::pair<QPushButton*, QColor>> buttons;
-    for (int i = 0; i < WindowModel::kCommandCount; ++i) {
-        buttons.emplace_back(window.command1(i), faces[i]);
-    }
-    buttons.emplace_back(window.pictureButton(), QColor(192, 192, 255));
+    const std::pair<QPushButton*, QColor> buttons[] = {
+        {window.command1(0), {255, 0, 0}},
+        {window.command1(1), {128, 128, 255}},
+        {window.command1(2), {128, 255, 128}},
+        {window.pictureButton(), {192, 192, 255}},  // the window's own
+    };
     for (const auto& [button, face] : buttons) {
         const QImage image = button->grab().toImage();
         // Inside the 2-pixel edge, clear of the caption.
