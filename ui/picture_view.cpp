@@ -35,7 +35,8 @@ void InstallChartAccessible() {
     static_cast<void>(installed);
 }
 
-// A pixel of the picture is a point of the PDF page at 72 dots an inch.
+// The PDF page is as large as the picture on the screen: its pixels at the
+// screen's dots per inch, measured in points of 1/72 inch.
 constexpr double kPointsPerInch = 72.0;
 // The copied image doubles every pixel: sharp pasted into a document.
 constexpr int kImageScale = 2;
