@@ -1,19 +1,24 @@
 // The real window under real events: a press of "Изчисли" on a 25-value
 // sample, from the mouse click to the refreshed report box; a keystroke in a
-// long text; a paste of 32,767 numbers into the values list; a step of the
-// classroom zoom.
+// long text; a paste of 32,767 numbers into the values list, without and
+// with the picture window open; the picture of 32,767 values rebuilt and
+// repainted for another kind; a step of the classroom zoom.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+
 #include "ui/application.h"
 #include "ui/main_window.h"
+#include "ui/picture_view.h"
 
 namespace sredna {
 namespace {
@@ -99,6 +104,70 @@ void BM_PasteInWindow(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PasteInWindow)->Unit(benchmark::kMillisecond);
+
+// The same paste on to the screen: until the list has laid out its rows and
+// every window is repainted, without and with the picture window open
+// (argument 1), whose picture is rebuilt.
+void BM_PasteAndPaint(benchmark::State& state) {
+    MainWindow window;
+    if (!ShowActive(window, state)) {
+        return;
+    }
+    if (state.range(0) != 0) {
+        QTest::mouseClick(window.pictureButton(), Qt::LeftButton);
+        if (!ShowActive(window, state)) {  // the picture window took the focus
+            return;
+        }
+    }
+    CopyFullColumn();
+    QListWidget* values = window.spis(kValuesList);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        values->setFocus();
+        state.ResumeTiming();
+        QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    }
+    state.counters["values"] = values->count();
+}
+
+BENCHMARK(BM_PasteAndPaint)->ArgName("picture")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A click on another option button with 32,767 values in the lists: the
+// picture rebuilt for that kind and repainted, in a window of 640 × 480.
+void BM_PictureOfAnotherKind(benchmark::State& state) {
+    MainWindow window;
+    if (!ShowActive(window, state)) {
+        return;
+    }
+    QTest::mouseClick(window.pictureButton(), Qt::LeftButton);
+    window.pictureWindow()->resize(640, 480);
+    if (!ShowActive(window, state)) {  // the picture window took the focus
+        return;
+    }
+    CopyFullColumn();
+    QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
+    window.spis(kValuesList)->setFocus();
+    QTest::keyClick(window.spis(kValuesList), Qt::Key_V, Qt::ControlModifier);
+    const std::array<int, 2> kinds = {static_cast<int>(state.range(0)),
+                                      static_cast<int>(MeanKind::Quadratic)};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        QTest::mouseClick(window.option1(kinds.at(next)), Qt::LeftButton);
+        next = 1 - next;
+        window.pictureWindow()->view()->repaint();
+    }
+    state.counters["values"] = window.pictureWindow()->view()->picture().valueCount;
+}
+
+BENCHMARK(BM_PictureOfAnotherKind)
+    ->ArgName("kind")
+    ->Arg(static_cast<int>(MeanKind::Arithmetic))
+    ->Arg(static_cast<int>(MeanKind::Weighted))
+    ->Arg(static_cast<int>(MeanKind::Median))
+    ->Unit(benchmark::kMillisecond);
 
 // One step of the classroom zoom, from the key to the whole window repainted,
 // between 200 and 250 % and back: with the lists as they start, and with

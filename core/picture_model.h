@@ -18,6 +18,8 @@ struct PictureGeometry {
     int columns = 60;      // dots side by side across the plot
     int stackHeight = 20;  // dots one above the other in a stack
     int maxTicks = 10;     // tick labels side by side
+
+    bool operator==(const PictureGeometry&) const = default;
 };
 
 // One of the six centres on the strip under the line: its value and label

@@ -74,6 +74,7 @@ TEST_F(WindowLayoutTest, ControlsStandWhereTheTwipsSay) {
         {"Frame1", window.frame1(), {8, 136, 129, 145}},
         {"Option1(0)", window.option1(0), {16, 156, 113, 20}},
         {"Option1(5)", window.option1(5), {16, 256, 113, 20}},
+        {"picture button", window.pictureButton(), {464, 256, 41, 25}},
     };
     for (const Place& place : places) {
         EXPECT_EQ(InWindow(place.widget), place.pixels) << place.name;
@@ -107,14 +108,19 @@ TEST_F(WindowLayoutTest, ColoursAreTheWindowsOwn) {
 
 // The faces are checked on the painted pixels, not on a property.
 TEST_F(WindowLayoutTest, CommandFacesArePaintedFlatInTheirColours) {
-    const QColor faces[] = {{255, 0, 0}, {128, 128, 255}, {128, 255, 128}};
-    for (int i = 0; i < WindowModel::kCommandCount; ++i) {
-        const QImage image = window.command1(i)->grab().toImage();
+    const std::pair<QPushButton*, QColor> buttons[] = {
+        {window.command1(0), {255, 0, 0}},
+        {window.command1(1), {128, 128, 255}},
+        {window.command1(2), {128, 255, 128}},
+        {window.pictureButton(), {192, 192, 255}},  // the window's own
+    };
+    for (const auto& [button, face] : buttons) {
+        const QImage image = button->grab().toImage();
         // Inside the 2-pixel edge, clear of the caption.
         for (QPoint point : {QPoint(3, 3), QPoint(image.width() - 4, image.height() - 4),
                              QPoint(3, image.height() / 2)}) {
-            EXPECT_EQ(image.pixelColor(point), faces[i])
-                << i << " at " << point.x() << "," << point.y();
+            EXPECT_EQ(image.pixelColor(point), face) << button->accessibleName().toStdString()
+                                                     << " at " << point.x() << "," << point.y();
         }
     }
 }
@@ -194,6 +200,10 @@ TEST_F(WindowLayoutTest, CaptionsAndAccessibleNamesAreBulgarian) {
     EXPECT_EQ(window.option1(4)->text(), QString::fromUtf8("п\x70етеглена"));
     EXPECT_EQ(window.option1(4)->accessibleName(), QStringLiteral("претеглена"));
     EXPECT_EQ(window.frame1()->title(), QStringLiteral("Средна стойност"));
+    const QPushButton* picture = window.pictureButton();
+    EXPECT_EQ(picture->toolTip(), QStringLiteral("Графика (F4)"));
+    EXPECT_EQ(picture->accessibleName(), QStringLiteral("Графика"));
+    EXPECT_TRUE(picture->accessibleDescription().contains(QStringLiteral("F4")));
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
         EXPECT_FALSE(window.text1(i)->accessibleName().isEmpty());
         EXPECT_FALSE(window.text1(i)->isReadOnly());

@@ -1,7 +1,10 @@
-// Where the window opens, on screens it fits and on screens it does not.
+// Where the window opens, on screens it fits and on screens it does not, and
+// where the picture window opens beside it.
 #include <gtest/gtest.h>
 #include <QScreen>
 #include <QTest>
+
+#include <optional>
 
 #include "ui/layout.h"
 #include "ui/main_window.h"
@@ -9,6 +12,10 @@
 // So that a failure shows the point, not its bytes.
 void PrintTo(const QPoint& point, std::ostream* os) {
     *os << "(" << point.x() << ", " << point.y() << ")";
+}
+
+void PrintTo(const QRect& rect, std::ostream* os) {
+    *os << rect.width() << "x" << rect.height() << " at (" << rect.x() << ", " << rect.y() << ")";
 }
 
 namespace sredna {
@@ -37,6 +44,31 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"too_wide_and_tall", {1040, 900}, {100, 50, 800, 600}, {100, 50}},
         PlacementCase{"second_screen", {521, 460}, {1920, 0, 1024, 768}, {2171, 154}}),
     [](const testing::TestParamInfo<PlacementCase>& row) { return row.param.name; });
+
+struct BesideCase {
+    const char* name;
+    QRect other;
+    QRect available;
+    std::optional<QRect> expected;
+};
+
+class BesideTest : public testing::TestWithParam<BesideCase> {};
+
+// A frame of 640 × 480 that may be narrowed to 360.
+TEST_P(BesideTest, RightElseLeftElseNarrowedElseNowhere) {
+    const BesideCase& c = GetParam();
+    EXPECT_EQ(layout::FrameBeside(c.other, {640, 480}, 360, c.available), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, BesideTest,
+    testing::Values(
+        BesideCase{"right", {700, 300, 521, 460}, {0, 0, 1920, 1040}, QRect(1221, 300, 640, 480)},
+        BesideCase{"left", {1000, 300, 521, 460}, {0, 0, 1600, 1040}, QRect(360, 300, 640, 480)},
+        // 380 pixels to the left, 379 to the right; lifted onto the screen.
+        BesideCase{"narrowed", {380, 700, 521, 460}, {0, 0, 1280, 1024}, QRect(0, 544, 380, 480)},
+        BesideCase{"nowhere", {250, 100, 521, 460}, {0, 0, 1024, 768}, std::nullopt}),
+    [](const testing::TestParamInfo<BesideCase>& row) { return row.param.name; });
 
 // Run on a 1366 × 768 screen at 200 %: the window is taller than the screen.
 TEST(WindowPlacementTest, TooLargeForTheScreenKeepsItsCaptionOnIt) {

@@ -28,7 +28,7 @@ void FlatButton::paintEvent(QPaintEvent* /*event*/) {
         caption.translate(Zoomed(*this, 1), Zoomed(*this, 1));
     }
     painter.setPen(Qt::black);
-    painter.drawText(caption, Qt::AlignCenter, text());
+    paintCaption(painter, caption);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
@@ -37,6 +37,10 @@ void FlatButton::paintEvent(QPaintEvent* /*event*/) {
         focus.backgroundColor = face_;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+}
+
+void FlatButton::paintCaption(QPainter& painter, const QRect& face) {
+    painter.drawText(face, Qt::AlignCenter, text());
 }
 
 }  // namespace sredna

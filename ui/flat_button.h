@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPushButton>
 
+class QPainter;
+
 namespace sredna {
 
 // A push button whose face is painted flat in its own colour, with a raised
@@ -19,6 +21,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The caption within the rectangle, which moves by a pixel while the
+    // button is down; the painter's pen holds the captions' ink.
+    virtual void paintCaption(QPainter& painter, const QRect& face);
 
 private:
     QColor face_;

@@ -37,6 +37,23 @@ QPoint WindowPositionNear(const QRect& wanted, const QRect& available) {
     return {std::max(x, available.left()), std::max(y, available.top())};
 }
 
+std::optional<QRect> FrameBeside(const QRect& other, const QSize& frame, int minimumWidth,
+                                 const QRect& available) {
+    const int rightRoom = available.right() - other.right();
+    const int leftRoom = other.left() - available.left();
+    // Right where the whole width fits, else left, else the roomier side.
+    const bool right =
+        rightRoom >= frame.width() || (leftRoom < frame.width() && rightRoom >= leftRoom);
+    const int width = std::min(frame.width(), right ? rightRoom : leftRoom);
+    if (width < std::min(frame.width(), minimumWidth)) {
+        return std::nullopt;
+    }
+    const int height = std::min(frame.height(), available.height());
+    const int top = std::clamp(other.top(), available.top(), available.bottom() + 1 - height);
+    const int left = right ? other.right() + 1 : other.left() - width;
+    return QRect(left, top, width, height);
+}
+
 int ToPixels(int twips, double dpi) {
     return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }

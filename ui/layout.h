@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include <optional>
+
 // Where every control stands, in twips (1/1440 inch) from the top-left corner
 // of its container, and the window's colours. The window keeps these
 // proportions on any display: twips become logical pixels through the
@@ -35,6 +37,14 @@ inline constexpr TwipsRect kLabels[] = {
     {4920, 2160, 735, 255}, {4560, 2160, 255, 255}, {5880, 2160, 975, 255},
 };
 inline constexpr TwipsRect kFrame1 = {120, 2040, 1935, 2175};
+// The button that opens the picture, in the free band right of "Чисти".
+inline constexpr TwipsRect kPictureButton = {6960, 3840, 615, 375};
+
+// The picture window's size when it first opens, and the least it takes.
+inline constexpr int kPictureWidth = 9600;
+inline constexpr int kPictureHeight = 7200;
+inline constexpr int kPictureMinimumWidth = 5400;
+inline constexpr int kPictureMinimumHeight = 4200;
 // Inside Frame1: the buttons stack 300 twips apart.
 inline constexpr TwipsRect Option1(int index) {
     return {120, 300 + 300 * index, 1695, 300};
@@ -70,6 +80,13 @@ QPoint WindowPosition(const QSize& frame, const QRect& available);
 // it must to lie inside the available area, or where it does not fit, to have
 // its top-left corner inside.
 QPoint WindowPositionNear(const QRect& wanted, const QRect& available);
+
+// Where a second window opens beside one whose frame is given, level with its
+// top: right of it where the whole width fits, else left, else on the
+// roomier side narrowed to its room, but no narrower than minimumWidth.
+// Nothing where neither side has that room.
+std::optional<QRect> FrameBeside(const QRect& other, const QSize& frame, int minimumWidth,
+                                 const QRect& available);
 
 // Twips to logical pixels at the given logical DPI (15 twips a pixel at 96).
 int ToPixels(int twips, double dpi);

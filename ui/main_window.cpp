@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "ui/flat_frame.h"
 #include "ui/intro_text.h"
 #include "ui/model_text.h"
+#include "ui/picture_button.h"
 #include "ui/text_lines.h"
 
 namespace sredna {
@@ -63,7 +65,8 @@ MainWindow::MainWindow(QWidget* parent)
       controls_(build()),
       sync_(form_.Model(), controls_),
       editor_(form_, sync_, controls_),
-      placement_(*this) {
+      placement_(*this),
+      pictureButton_(new PictureButton(this)) {
     layOut();
     if (zoom_.percent() != zoom::kNormal) {
         applyZoom();
@@ -73,6 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
     sync_.markAll();
     sync_.handle([this] { form_.Form_Load(); });
     connectControls();
+    connectPicture();
     setTabOrder();
     controls_.list(kCountList)->setFocus();
     // Anywhere in the window.
@@ -163,6 +167,7 @@ void MainWindow::layOut() {
         controls_.command(i)->setGeometry(pixels(layout::kCommand1[i]));
     }
     controls_.frame1->setGeometry(pixels(layout::kFrame1));
+    pictureButton_->setGeometry(pixels(layout::kPictureButton));
     for (int i = 0; i < kMeanKindCount; ++i) {
         controls_.option(i)->setGeometry(pixels(layout::Option1(i)));
     }
@@ -241,6 +246,29 @@ void MainWindow::connectControls() {
         connect(controls_.command(i), &QPushButton::clicked, &sync_,
                 [this, i] { sync_.handle([this, i] { form_.Command1_Click(i); }); });
     }
+}
+
+void MainWindow::connectPicture() {
+    auto* open = new QAction(this);
+    open->setShortcut(QKeySequence(Qt::Key_F4));
+    addAction(open);
+    connect(open, &QAction::triggered, this, &MainWindow::showPicture);
+    connect(pictureButton_, &QPushButton::clicked, this, &MainWindow::showPicture);
+    connect(&sync_, &WidgetSync::pictureInputsChanged, this, [this] {
+        if (picture_ != nullptr) {
+            picture_->modelChanged();
+        }
+    });
+}
+
+void MainWindow::showPicture() {
+    if (picture_ == nullptr) {
+        picture_ = std::make_unique<PictureWindow>(
+            form_.Model(), SystemDecimalSeparator(),
+            QSize(pixels(layout::kPictureWidth), pixels(layout::kPictureHeight)),
+            QSize(pixels(layout::kPictureMinimumWidth), pixels(layout::kPictureMinimumHeight)));
+    }
+    picture_->present(*this);
 }
 
 void MainWindow::setTabOrder() {

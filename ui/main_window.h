@@ -2,10 +2,13 @@
 
 #include <QWidget>
 
+#include <memory>
+
 #include "core/form.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 #include "ui/list_editor.h"
+#include "ui/picture_window.h"
 #include "ui/widget_sync.h"
 #include "ui/window_placement.h"
 #include "ui/zoom.h"
@@ -35,6 +38,9 @@ public:
     QGroupBox* frame1() const { return controls_.frame1; }
     // The classroom zoom, for the other windows to follow and its commands.
     Zoom& zoom() { return zoom_; }
+    // The button that opens the picture window, and that window once opened.
+    QPushButton* pictureButton() const { return pictureButton_; }
+    PictureWindow* pictureWindow() const { return picture_.get(); }
 
 private:
     // The window's own look, then its controls.
@@ -52,6 +58,9 @@ private:
     void applyZoom();
     void connectControls();
     void setTabOrder();
+    // The button and F4 open the picture window, made when first asked for.
+    void connectPicture();
+    void showPicture();
 
     Form form_;
     double dpi_;
@@ -60,6 +69,8 @@ private:
     WidgetSync sync_;
     ListEditor editor_;
     WindowPlacement placement_;
+    QPushButton* pictureButton_;
+    std::unique_ptr<PictureWindow> picture_;
 };
 
 }  // namespace sredna

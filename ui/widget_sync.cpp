@@ -72,6 +72,8 @@ void WidgetSync::noteChange(const Change& change) {
     switch (change.kind) {
         case ChangeKind::ListItems:
             listItems_.set(at);
+            pictureInputs_ =
+                pictureInputs_ || change.index == kValuesList || change.index == kWeightsList;
             break;
         case ChangeKind::ListSelection:
             listSelections_.set(at);
@@ -84,6 +86,7 @@ void WidgetSync::noteChange(const Change& change) {
             break;
         case ChangeKind::Option:
             options_ = true;
+            pictureInputs_ = true;
             break;
         case ChangeKind::LabelVisible:
             labelVisibility_.set(at);
@@ -128,6 +131,10 @@ void WidgetSync::refresh() {
     refreshing_ = false;
     if (entryListsChanged) {
         emit entryListsShown();
+    }
+    if (pictureInputs_) {
+        pictureInputs_ = false;
+        emit pictureInputsChanged();
     }
 }
 

@@ -54,6 +54,9 @@ signals:
     // A refresh has shown new items or a new selection of the values list or
     // the weights list.
     void entryListsShown();
+    // The model's values list, weights list or kind changed in the last
+    // action: what the picture shows.
+    void pictureInputsChanged();
 
 private:
     void noteChange(const Change& change);
@@ -72,6 +75,7 @@ private:
     std::bitset<WindowModel::kTextCount> texts_;
     std::bitset<WindowModel::kLabelCount> labelVisibility_;
     bool options_ = false;
+    bool pictureInputs_ = false;
 
     std::bitset<WindowModel::kListCount> editable_;
     std::bitset<WindowModel::kListCount> heldRows_;

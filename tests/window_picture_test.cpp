@@ -1,0 +1,233 @@
+// The picture window through real events: opened by its button and by F4,
+// following the lists, copying its image and saving it as PNG or PDF.
+#include <gtest/gtest.h>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+#include <functional>
+#include <string_view>
+
+#include "tests/test_support.h"
+#include "ui/main_window.h"
+#include "ui/picture_view.h"
+
+namespace sredna {
+namespace {
+
+class WindowPictureTest : public testing::Test {
+protected:
+    MainWindow window;
+
+    WindowPictureTest() {
+        window.show();
+        activate(&window);
+    }
+
+    static void activate(QWidget* widget) {
+        widget->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(widget));
+    }
+
+    PictureWindow* openByButton() {
+        QTest::mouseClick(window.pictureButton(), Qt::LeftButton);
+        PictureWindow* picture = window.pictureWindow();
+        EXPECT_TRUE(picture != nullptr && QTest::qWaitForWindowActive(picture));
+        return picture;
+    }
+
+    void paste(const QString& text) {
+        activate(&window);
+        QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
+        QGuiApplication::clipboard()->setText(text);
+        QListWidget* values = window.spis(kValuesList);
+        values->setFocus();
+        QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    // What a screen reader is told about the picture.
+    QString description() const {
+        return QAccessible::queryAccessibleInterface(window.pictureWindow()->view())
+            ->text(QAccessible::Description);
+    }
+
+    // The text with this run's decimal separator between digits for ".".
+    static std::string Local(const char* text) {
+        const char* lang = std::getenv("LANG");
+        const bool comma = lang != nullptr && std::string_view(lang).starts_with("bg");
+        return test::WithSeparator(text, comma ? ',' : '.');
+    }
+
+    static QString LocalText(const char* text) { return QString::fromStdString(Local(text)); }
+
+    // Does what a modal window of the type needs done, from inside its
+    // event loop, once it is shown; gives up after five seconds.
+    template <typename Modal>
+    static void whenModal(const std::function<void(Modal*)>& work, int tries = 500) {
+        QTimer::singleShot(10, [work, tries] {
+            if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
+                work(modal);
+            } else if (tries > 0) {
+                whenModal(work, tries - 1);
+            }
+        });
+    }
+
+    // Writes a name into the save dialog and presses Enter.
+    static void typeName(QFileDialog* dialog, const QString& name) {
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(edit, nullptr);
+        edit->setText(name);  // typed, its completions would pop up over the dialog
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+};
+
+TEST_F(WindowPictureTest, ButtonAndF4OpenOneWindowThatShowsTheLists) {
+    EXPECT_EQ(window.pictureWindow(), nullptr);  // made when first asked for
+    PictureWindow* picture = openByButton();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->windowTitle(), QStringLiteral("Графика – Средна стойност"));
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(picture->view());
+    EXPECT_EQ(chart->role(), QAccessible::Chart);
+    EXPECT_TRUE(description().startsWith(
+        QStringLiteral("Точкова диаграма на 5 стойности; най-малка 123, най-голяма 123. Избрана: "
+                       "аритметична = 123.")))
+        << description().toStdString();
+
+    picture->close();
+    paste(LocalText("1.5\n4\n4"));
+    EXPECT_FALSE(picture->isVisible());
+    QTest::keyClick(window.text1(kReportBox), Qt::Key_F4);
+    EXPECT_EQ(window.pictureWindow(), picture);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(picture));
+    EXPECT_TRUE(description().startsWith(
+        LocalText("Точкова диаграма на 3 стойности; най-малка 1.5, най-голяма 4. Избрана: "
+                  "аритметична = 3.16666666666667.")))
+        << description().toStdString();
+}
+
+TEST_F(WindowPictureTest, FollowsAPasteAndTheKindAtOnce) {
+    openByButton();
+    const Picture& shown = window.pictureWindow()->view()->picture();
+    paste(LocalText("2.5\n-1\n7\n7"));
+    EXPECT_EQ(shown.valueCount, 4);
+    EXPECT_EQ(shown.Selected().label, Local("аритметична = 3.875"));
+    EXPECT_EQ(shown.balance, Local("отляво 6.25, отдясно 6.25"));
+    QTest::mouseClick(window.option1(static_cast<int>(MeanKind::Median)), Qt::LeftButton);
+    EXPECT_EQ(shown.Selected().label, Local("медиана = 2.5"));  // of the distinct values
+    EXPECT_TRUE(description().contains(LocalText("Избрана: медиана = 2.5.")));
+}
+
+TEST_F(WindowPictureTest, CtrlCCopiesThePictureAsAnImage) {
+    paste(QStringLiteral("1\n2\n3"));  // 3 is neither nearest nor farthest: a plain dot
+    PictureWindow* picture = openByButton();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(picture, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(copied->data(QStringLiteral("image/png")).startsWith("\x89PNG"));
+    const QImage image = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(image.size(), picture->view()->size() * 2);
+    // Painted, not blank: a plain dot is in the highlight colour.
+    const QRgb dot = picture->view()->palette().color(QPalette::Highlight).rgb();
+    bool dotSeen = false;
+    for (int y = 0; y < image.height() && !dotSeen; ++y) {
+        for (int x = 0; x < image.width() && !dotSeen; ++x) {
+            dotSeen = image.pixel(x, y) == dot;
+        }
+    }
+    EXPECT_TRUE(dotSeen);
+}
+
+struct SaveCase {
+    const char* typed;
+    bool pdfFilter;
+    const char* saved;
+    const char* start;  // of the file
+};
+
+// The ending typed gives the format; a name without one takes the filter's.
+TEST_F(WindowPictureTest, CtrlSSavesPngOrPdfWithTheLabelsAsText) {
+    paste(LocalText("1.5\n4\n4"));
+    PictureWindow* picture = openByButton();
+    const SaveCase cases[] = {{"typed.pdf", false, "typed.pdf", "%PDF"},
+                              {"filtered", true, "filtered.pdf", "%PDF"},
+                              {"plain", false, "plain.png", "\x89PNG"}};
+    QTemporaryDir folder;
+    for (const SaveCase& c : cases) {
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            if (c.pdfFilter) {
+                QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")),
+                                Qt::Key_Down);
+            }
+            typeName(dialog, folder.filePath(QString::fromUtf8(c.typed)));
+        });
+        activate(picture);  // the offscreen platform gives it back no focus
+        QTest::keyClick(picture, Qt::Key_S, Qt::ControlModifier);
+        QFile file(folder.filePath(QString::fromUtf8(c.saved)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly))
+            << c.saved << " " << QDir(folder.path()).entryList().join('|').toStdString();
+        EXPECT_TRUE(file.read(4).startsWith(c.start)) << c.saved;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);  // and nothing else
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is missing";
+    }
+    QProcess reader;
+    reader.start(pdftotext, {folder.filePath(QStringLiteral("typed.pdf")), QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished());
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    QStringList labels = {LocalText("аритметична = 3.16666666666667"),
+                          LocalText("отляво 1.666666667, отдясно 1.666666667"),
+                          QStringLiteral("най-близка до средната"), LocalText("1.5")};
+    for (const Centre& centre : picture->view()->picture().centres) {
+        labels.append(QString::fromStdString(centre.label));
+    }
+    for (const QString& label : labels) {
+        EXPECT_TRUE(text.contains(label)) << label.toStdString() << " in\n" << text.toStdString();
+    }
+}
+
+// Where no file can be made, a message says so and nothing is left behind.
+TEST_F(WindowPictureTest, SavingWhereNoFileCanBeMadeSaysWhy) {
+    const QString path = QStringLiteral("/proc/графика.pdf");  // not even root makes files there
+    if (!QFileInfo(QStringLiteral("/proc")).isDir()) {
+        GTEST_SKIP() << "no /proc here";
+    }
+    PictureWindow* picture = openByButton();
+    QString message;
+    whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        whenModal<QMessageBox>([&](QMessageBox* box) {
+            message = box->text();
+            box->close();
+        });
+        typeName(dialog, path);
+    });
+    QTest::keyClick(picture, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(message,
+              QStringLiteral("Графиката не е запазена във файла „/proc/графика.pdf“: в тази "
+                             "папка не може да се създаде файл. Изберете папка, в която "
+                             "имате право да записвате."));
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+}  // namespace
+}  // namespace sredna

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "core/window_model.h"
+
+namespace sredna {
+
+class PictureView;
+
+// The window of the picture: an ordinary window beside the main one, whose
+// picture follows the model. It copies the picture as an image (Ctrl+C) and
+// saves it as PNG or PDF (Ctrl+S), also from its right-click menu. Closing
+// it only hides it.
+class PictureWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // size: where there is room; minimum: the least it may be made.
+    PictureWindow(const WindowModel& model, char separator, const QSize& size,
+                  const QSize& minimum);
+
+    // Shows it, beside the given window the first time, and brings it to
+    // the front.
+    void present(const QWidget& beside);
+    // The lists or the kind have changed.
+    void modelChanged();
+
+    PictureView* view() const { return view_; }
+
+private:
+    enum class Format { Png, Pdf };
+
+    void placeBeside(const QWidget& other);
+    void copy();
+    void saveAs();
+    // Writes the file whole or not at all, and says why where it could not.
+    void save(const QString& path, Format format);
+    void refuse(const QString& path, std::string_view why);
+
+    PictureView* view_;
+    QString folder_;  // where the last picture was saved
+    bool placed_ = false;
+};
+
+}  // namespace sredna
