@@ -18,6 +18,8 @@
 #include <QTest>
 
 #include "ui/main_window.h"
+#include "ui/picture_view.h"
+#include "ui/picture_window.h"
 
 namespace sredna {
 namespace {
@@ -189,6 +191,26 @@ TEST_F(WindowZoomTest, ARememberedScaleIsCappedOnASmallerScreen) {
     EXPECT_EQ(window.size(), QSize(649, 548));
     // The screen's limit is not the user's choice.
     EXPECT_EQ(QSettings().value(kZoomKey).toInt(), 300);
+}
+
+// The picture window follows the main window's zoom, and its keys work there
+// too: its font and its size grow by the same step.
+TEST_F(WindowZoomTest, ThePictureWindowFollowsTheZoom) {
+    MainWindow window;
+    Show(window);
+    QTest::keyClick(&window, Qt::Key_F4);
+    PictureWindow* picture = window.pictureWindow();
+    ASSERT_NE(picture, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(picture));
+    const QSize normalSize = picture->size();
+    const double normalFont = QFontInfo(picture->view()->font()).pixelSize();
+    QTest::keyClick(picture, Qt::Key_Equal, Qt::ControlModifier);
+    QTest::keyClick(picture, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(window.zoom().percent(), 150);
+    EXPECT_NEAR(QFontInfo(picture->view()->font()).pixelSize(), normalFont * 1.5, 1.0);
+    EXPECT_NEAR(picture->width(), normalSize.width() * 1.5, 1.0);
+    QTest::keyClick(picture, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(picture->size(), normalSize);
 }
 
 }  // namespace

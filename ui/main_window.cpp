@@ -213,6 +213,18 @@ void MainWindow::applyZoom() {
     if (isVisible()) {
         placement_.keepCentre(before);
     }
+    zoomPicture();
+}
+
+// The picture window follows the main window's zoom, and takes its keys.
+void MainWindow::zoomPicture() {
+    if (picture_ == nullptr) {
+        return;
+    }
+    zoom_.setStyleOf(*picture_);
+    picture_->setZoom(
+        zoom_.factor(), zoomedFont(layout::kWindowPointSize),
+        QSize(pixels(layout::kPictureMinimumWidth), pixels(layout::kPictureMinimumHeight)));
 }
 
 // Each reaches the model through the sync, and ends with it: the widgets
@@ -267,6 +279,8 @@ void MainWindow::showPicture() {
             form_.Model(), SystemDecimalSeparator(),
             QSize(pixels(layout::kPictureWidth), pixels(layout::kPictureHeight)),
             QSize(pixels(layout::kPictureMinimumWidth), pixels(layout::kPictureMinimumHeight)));
+        picture_->addActions(zoom_.actions());
+        zoomPicture();
     }
     picture_->present(*this);
 }

@@ -56,6 +56,7 @@ private:
     bool fitsScreenAt(int percent) const;
     // Draws the window at the zoom's new scale.
     void applyZoom();
+    void zoomPicture();
     void connectControls();
     void setTabOrder();
     // The button and F4 open the picture window, made when first asked for.

@@ -111,6 +111,13 @@ void PictureView::showEvent(QShowEvent* event) {
     }
 }
 
+void PictureView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && isVisible()) {
+        rebuild();
+    }
+}
+
 PictureGeometry PictureView::fitting() const {
     return GeometryFor(size(), QFontMetricsF(font(), this));
 }

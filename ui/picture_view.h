@@ -33,6 +33,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A zoom step changes the font, and with it how much fits.
+    void changeEvent(QEvent* event) override;
 
 private:
     // What the widget's size has room for.

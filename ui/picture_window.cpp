@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSizeF>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -52,6 +53,15 @@ PictureWindow::PictureWindow(const WindowModel& model, char separator, const QSi
         addAction(action);
     }
     setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void PictureWindow::setZoom(double factor, const QFont& font, const QSize& minimum) {
+    setFont(font);
+    setMinimumSize(minimum);
+    if (factor_ && factor != *factor_) {
+        resize((QSizeF(size()) * (factor / *factor_)).toSize());
+    }
+    factor_ = factor;
 }
 
 void PictureWindow::present(const QWidget& beside) {

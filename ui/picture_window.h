@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 #include "core/window_model.h"
 
 namespace sredna {
@@ -26,6 +28,9 @@ public:
     void present(const QWidget& beside);
     // The lists or the kind have changed.
     void modelChanged();
+    // Draws the picture at a classroom zoom factor: in the zoomed font, the
+    // window grown or shrunk in proportion, and never below minimum.
+    void setZoom(double factor, const QFont& font, const QSize& minimum);
 
     PictureView* view() const { return view_; }
 
@@ -42,6 +47,9 @@ private:
     PictureView* view_;
     QString folder_;  // where the last picture was saved
     bool placed_ = false;
+    // The zoom it was last drawn at; at first that of the sizes it was made
+    // with.
+    std::optional<double> factor_;
 };
 
 }  // namespace sredna
