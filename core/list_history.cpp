@@ -66,9 +66,9 @@ void ListHistory::Record(int list, ItemSplice splice) {
     splices.push_back(std::move(packed));
 }
 
-void ListHistory::CloseStep() {
+bool ListHistory::CloseStep() {
     if (!pending_) {
-        return;
+        return false;
     }
     Step step = std::move(*pending_);
     pending_.reset();
@@ -89,6 +89,7 @@ void ListHistory::CloseStep() {
     while (memory_ > memoryCap_ && undo_.size() > 1) {
         DropOldest();
     }
+    return true;
 }
 
 void ListHistory::Undo() {

@@ -29,8 +29,9 @@ public:
 
     void Record(int list, ItemSplice splice) override;
     // Ends the step of the changes recorded since the last call; with none,
-    // there is no step. A new step drops what could be redone.
-    void CloseStep();
+    // there is no step. A new step drops what could be redone. Returns
+    // whether there was one.
+    bool CloseStep();
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }

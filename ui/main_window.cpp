@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <array>
 
 #include "core/window_texts.h"
+#include "ui/command_keys.h"
 #include "ui/flat_button.h"
 #include "ui/flat_frame.h"
 #include "ui/intro_text.h"
@@ -56,8 +58,10 @@ MainWindow::MainWindow(QWidget* parent)
       form_(std::string(introText()), SystemDecimalSeparator()),
       dpi_(LogicalDpi()),
       controls_(build()),
-      sync_(form_.Model(), controls_),
-      editor_(form_, sync_, controls_),
+      sync_(form_, controls_),
+      commands_(*this),
+      editor_(form_, sync_, controls_, commands_),
+      files_(*this, form_, sync_),
       placement_(*this) {
     layOut();
     // The first refresh, after the load event, shows every control as the
@@ -65,8 +69,17 @@ MainWindow::MainWindow(QWidget* parent)
     sync_.markAll();
     sync_.handle([this] { form_.Form_Load(); });
     connectControls();
+    addCommands();
     setTabOrder();
     controls_.list(kCountList)->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!files_.mayDiscard()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 Controls MainWindow::build() {
@@ -93,6 +106,7 @@ Controls MainWindow::build() {
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
         box->setAccessibleName(FromModel(texts::kTextBoxNames.at(static_cast<std::size_t>(i))));
+        KeepUndoKeys(*box);
         form_.Model().Text1(i).AttachView(
             [box] { return text_lines::ToModel(box->toPlainText()); });
         controls.text1[static_cast<std::size_t>(i)] = box;
@@ -190,6 +204,40 @@ void MainWindow::connectControls() {
         connect(controls_.command(i), &QPushButton::clicked, &sync_,
                 [this, i] { sync_.handle([this, i] { form_.Command1_Click(i); }); });
     }
+}
+
+void MainWindow::addCommands() {
+    using Menu = WindowCommands::Menu;
+    const ListBox& values = form_.Model().Spis(kValuesList);
+    const ListHistory& history = form_.History();
+    commands_.add(Menu::Data, texts::kOpenNumbers, texts::kOpenNumbersKeys,
+                  [this] { files_.openChosen(); });
+    commands_.add(
+        Menu::Data, texts::kSaveNumbers, texts::kSaveNumbersKeys, [this] { files_.saveChosen(); },
+        [&values] { return values.Count() > 0; });
+    commands_.add(
+        Menu::Data, texts::kUndo, texts::kUndoKeys,
+        [this] { sync_.handle([this] { form_.Undo(); }); },
+        [&history] { return history.CanUndo(); });
+    commands_.add(
+        Menu::Data, texts::kRedo, texts::kRedoKeys,
+        [this] { sync_.handle([this] { form_.Redo(); }); },
+        [&history] { return history.CanRedo(); });
+    commands_.add(Menu::None, texts::kKeysTitle, texts::kKeysWindowKeys, [this] { showKeys(); });
+    commands_.extendMenu(*controls_.text(kReportBox), Menu::Report);
+    // Whether there is something to undo, redo or save changes only with
+    // the lists.
+    connect(&sync_, &WidgetSync::entryListsShown, &commands_, &WindowCommands::updateEnabled);
+    commands_.updateEnabled();
+}
+
+void MainWindow::showKeys() {
+    if (keys_ == nullptr) {
+        keys_ = new KeysWindow(this);
+    }
+    keys_->show();
+    keys_->raise();
+    keys_->activateWindow();
 }
 
 void MainWindow::setTabOrder() {
