@@ -43,19 +43,20 @@ void ListHistory::Record(int list, ItemSplice splice) {
     }
     if (!pending_) {
         // The first change of a step: the selection is still the one before.
-        pending_.emplace();
+        pending_ = Step{};
         pending_->selectedBefore = model_.Spis(kValuesList).Selected();
     }
     std::vector<Splice>& splices = pending_->splices;
     // Appends right after the list's last change join it: a paste of many
     // values, or a sample drawn after a clear, is one splice per list.
-    for (auto last = splices.rbegin(); last != splices.rend(); ++last) {
-        if (last->list != list) {
+    for (std::size_t i = splices.size(); i-- > 0;) {
+        Splice& last = splices[i];
+        if (last.list != list) {
             continue;
         }
         if (splice.removed.empty() &&
-            splice.position == last->position + static_cast<int>(last->inserted.Count())) {
-            last->inserted.Append(splice.inserted);
+            splice.position == last.position + static_cast<int>(last.inserted.Count())) {
+            last.inserted.Append(splice.inserted);
             return;
         }
         break;
@@ -127,8 +128,8 @@ void ListHistory::Apply(const Step& step, bool forward) {
             apply(splice);
         }
     } else {
-        for (auto splice = step.splices.rbegin(); splice != step.splices.rend(); ++splice) {
-            apply(*splice);
+        for (std::size_t i = step.splices.size(); i-- > 0;) {
+            apply(step.splices[i]);
         }
     }
     applying_ = false;

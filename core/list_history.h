@@ -19,7 +19,7 @@ namespace sredna {
 // between two CloseStep calls is one step.
 class ListHistory : public ListJournal {
 public:
-    static constexpr std::size_t kDefaultMemoryCap = 64U * 1024U * 1024U;
+    static constexpr std::size_t kDefaultMemoryCap = std::size_t{64} * 1024U * 1024U;
 
     // Attaches itself to the model's values and weights lists.
     explicit ListHistory(WindowModel& model, std::size_t memoryCap = kDefaultMemoryCap);

@@ -100,6 +100,10 @@ bool NumbersFiles::save(const QString& path) {
 
 QString NumbersFiles::choose(Purpose purpose) {
     const bool saving = purpose == Purpose::Save;
+    // A folder that is not there would be taken for a file's name.
+    if (!QDir(folder_).exists()) {
+        folder_ = QDir::homePath();
+    }
     QFileDialog dialog(
         &window_, FromModel(saving ? texts::kSaveNumbersTitle : texts::kOpenNumbersTitle), folder_);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -117,7 +121,7 @@ QString NumbersFiles::choose(Purpose purpose) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    const QString path = dialog.selectedFiles().constFirst();
+    QString path = dialog.selectedFiles().constFirst();
     folder_ = QFileInfo(path).absolutePath();
     return path;
 }
