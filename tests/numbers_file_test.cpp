@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -108,7 +109,7 @@ TEST_P(NumbersFileTest, SplitsIntoRowsOrNamesTheProblem) {
         return;
     }
     ASSERT_TRUE(std::holds_alternative<Problem>(read));
-    const Problem& problem = std::get<Problem>(read);
+    const auto& problem = std::get<Problem>(read);
     EXPECT_EQ(problem.kind, *c.problem);
     EXPECT_EQ(problem.row, c.row);
     EXPECT_EQ(problem.cell, c.cell);
@@ -138,11 +139,10 @@ TEST(NumbersFileTest, WritesWhatSpreadsheetsReadAndReadsItBack) {
         test::Fill(model.Spis(kWeightsList), {"3", "1", "32767"});
         const std::string text =
             numbers_file::Write(model.Spis(kValuesList), model.Spis(kWeightsList), separator);
-        const std::string list = separator == ',' ? ";" : ",";
-        EXPECT_EQ(text,
-                  test::WithSeparator("\xEF\xBB\xBFСтойност" + list + "Тегло\r\n2.5" + list +
-                                          "3\r\n-7" + list + "1\r\n1E-05" + list + "32767\r\n",
-                                      separator));
+        // "|" stands for the list separator: ";" where the decimal one is ",".
+        std::string expected = "\xEF\xBB\xBFСтойност|Тегло\r\n2.5|3\r\n-7|1\r\n1E-05|32767\r\n";
+        std::replace(expected.begin(), expected.end(), '|', separator == ',' ? ';' : ',');
+        EXPECT_EQ(text, test::WithSeparator(expected, separator));
         const auto read = numbers_file::ReadTable(text, separator);
         ASSERT_TRUE(std::holds_alternative<Table>(read));
         EXPECT_EQ(Rows(std::get<Table>(read)),
