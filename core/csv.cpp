@@ -1,5 +1,7 @@
 #include "core/csv.h"
 
+#include <algorithm>
+
 namespace sredna::csv {
 
 namespace {
@@ -30,12 +32,9 @@ bool HasText(std::string_view cell) {
 }
 
 bool Record::IsBlank() const {
-    for (const std::string& cell : cells) {
-        if (HasText(cell)) {
-            return false;
-        }
-    }
-    return firstTextPastKept == 0;
+    return std::none_of(cells.begin(), cells.end(),
+                        [](const std::string& cell) { return HasText(cell); }) &&
+           firstTextPastKept == 0;
 }
 
 bool Reader::Next(Record& record) {

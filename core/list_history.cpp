@@ -1,5 +1,6 @@
 #include "core/list_history.h"
 
+#include <numeric>
 #include <utility>
 
 namespace sredna {
@@ -81,9 +82,9 @@ bool ListHistory::CloseStep() {
         splice.inserted.ends.shrink_to_fit();
     }
     step.bytes = Bytes(step);
-    for (const Step& dropped : redo_) {
-        memory_ -= dropped.bytes;
-    }
+    memory_ -=
+        std::accumulate(redo_.begin(), redo_.end(), std::size_t{0},
+                        [](std::size_t sum, const Step& dropped) { return sum + dropped.bytes; });
     redo_.clear();
     memory_ += step.bytes;
     undo_.push_back(std::move(step));
@@ -143,11 +144,11 @@ void ListHistory::DropOldest() {
 }
 
 std::size_t ListHistory::Bytes(const Step& step) {
-    std::size_t bytes = sizeof(Step) + step.splices.capacity() * sizeof(Splice);
-    for (const Splice& splice : step.splices) {
-        bytes += splice.removed.Bytes() + splice.inserted.Bytes();
-    }
-    return bytes;
+    return std::accumulate(step.splices.begin(), step.splices.end(),
+                           sizeof(Step) + step.splices.capacity() * sizeof(Splice),
+                           [](std::size_t bytes, const Splice& splice) {
+                               return bytes + splice.removed.Bytes() + splice.inserted.Bytes();
+                           });
 }
 
 }  // namespace sredna

@@ -4,6 +4,7 @@
 #include "core/report.h"
 #include "core/text_encoding.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace sredna::numbers_file {
@@ -82,10 +83,10 @@ std::variant<Table, Problem> ReadTable(std::string_view bytes, char decimalSepar
     }
     // Once a file gives one value a weight, it must give every value one.
     if (twoColumns) {
-        for (const Table::Row& row : table.rows) {
-            if (!row.weight) {
-                return Problem{.kind = Problem::Kind::MissingWeight, .row = row.row, .cell = 2};
-            }
+        const auto unweighted = std::find_if(table.rows.begin(), table.rows.end(),
+                                             [](const Table::Row& row) { return !row.weight; });
+        if (unweighted != table.rows.end()) {
+            return Problem{.kind = Problem::Kind::MissingWeight, .row = unweighted->row, .cell = 2};
         }
     }
     return table;

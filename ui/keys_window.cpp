@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <numeric>
 #include <span>
 
 #include "core/window_texts.h"
@@ -20,15 +21,16 @@ QString Escaped(std::string_view text) {
 
 // A heading over rows of keys, each key in bold beside what it does.
 QString KeyRows(std::string_view heading, std::span<const texts::KeyHelp> keys) {
-    QString html =
+    const QString top =
         QStringLiteral("<tr><td colspan=\"2\" style=\"padding-top:6px\"><b>%1</b></td></tr>")
             .arg(Escaped(heading));
-    for (const texts::KeyHelp& key : keys) {
-        html +=
-            QStringLiteral("<tr><td style=\"padding-right:12px\"><b>%1</b></td><td>%2</td></tr>")
-                .arg(Escaped(key.keys), Escaped(key.does));
-    }
-    return html;
+    return std::accumulate(keys.begin(), keys.end(), top,
+                           [](const QString& html, const texts::KeyHelp& key) {
+                               return html + QStringLiteral(
+                                                 "<tr><td style=\"padding-right:12px\">"
+                                                 "<b>%1</b></td><td>%2</td></tr>")
+                                                 .arg(Escaped(key.keys), Escaped(key.does));
+                           });
 }
 
 }  // namespace
