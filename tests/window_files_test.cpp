@@ -104,43 +104,39 @@ public:
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
-    // Answers the next dialog of a kind once it shows, from inside its own
-    // event loop, as the user would; and again while it stays, for a file
-    // dialog may take its first answer while it still reads the folder.
+    // Answers the next dialog of a kind, from inside its own event loop,
+    // once it has the focus as it would for the user. One that stays after
+    // the answer is a failure, and goes.
     template <typename Dialog>
     static void answer(std::function<void(Dialog*)> act) {
         struct State {
-            QPointer<Dialog> answered;
+            bool acted = false;
+            QPointer<Dialog> dialog;
             int ticks = 0;
-            int answeredAt = 0;
         };
         auto* poll = new QTimer;
         auto state = std::make_shared<State>();
         QObject::connect(poll, &QTimer::timeout, [poll, act, state] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (state->answeredAt > 0 && (dialog == nullptr || dialog != state->answered)) {
-                poll->stop();  // it took the answer
+            auto* shown = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (!state->acted && shown != nullptr && !shown->isActiveWindow()) {
+                shown->activateWindow();
+            } else if (!state->acted && shown != nullptr) {
+                state->acted = true;
+                state->dialog = shown;
+                act(shown);
+            } else if (state->acted && shown != nullptr && shown == state->dialog) {
+                if (++state->ticks > kPatience) {
+                    ADD_FAILURE() << "the dialog took no answer";
+                    shown->reject();
+                }
+            } else if (state->acted) {
+                poll->stop();
                 poll->deleteLater();
-                return;
-            }
-            if (dialog == nullptr) {
-                return;
-            }
-            if (++state->ticks > kRetryTicks * kTries) {
-                ADD_FAILURE() << "the dialog took no answer";
-                dialog->reject();
-            } else if (!dialog->isActiveWindow()) {
-                dialog->activateWindow();  // keys go to the window that has the focus
-            } else if (state->answeredAt == 0 || state->ticks - state->answeredAt >= kRetryTicks) {
-                state->answered = dialog;
-                state->answeredAt = state->ticks;
-                act(dialog);
             }
         });
         poll->start(10);
     }
-    static constexpr int kRetryTicks = 10;
-    static constexpr int kTries = 20;
+    static constexpr int kPatience = 300;
     // Types a file's path into the next file dialog and presses Enter.
     static void chooseFile(const QString& path) {
         answer<QFileDialog>([path](QFileDialog* dialog) {
@@ -150,7 +146,6 @@ public:
                 dialog->reject();
                 return;
             }
-            name->clear();
             // Key by key, as typed; keyClicks knows only ASCII.
             for (const QChar c : path) {
                 QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, c, Qt::NoModifier);
