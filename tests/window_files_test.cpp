@@ -31,25 +31,25 @@
 namespace sredna {
 namespace {
 
-// The file dialogs start in the user's folders and Qt writes their state
-// there: the tests' user lives in a folder of their own.
-class OwnHome {
-public:
-    explicit OwnHome(const QString& home) : previous_(qgetenv("HOME")) {
-        qputenv("HOME", home.toLocal8Bit());
-    }
-    ~OwnHome() { qputenv("HOME", previous_); }
-    OwnHome(const OwnHome&) = delete;
-    OwnHome& operator=(const OwnHome&) = delete;
-
-private:
-    QByteArray previous_;
-};
+// The file dialogs start in the user's folders, and Qt keeps their state
+// there, in a place it finds once a run: the tests' user has a home of its
+// own for the whole run, gone at its end.
+QString TestHome() {
+    static const struct Home {
+        QTemporaryDir dir;
+        QByteArray previous = qgetenv("HOME");
+        Home() { qputenv("HOME", dir.path().toLocal8Bit()); }
+        ~Home() { qputenv("HOME", previous); }
+        Home(const Home&) = delete;
+        Home& operator=(const Home&) = delete;
+    } home;
+    return home.dir.path();
+}
 
 class WindowFilesTest : public testing::Test {
 public:
+    QString home = TestHome();
     QTemporaryDir folder;
-    OwnHome home{folder.path()};
     MainWindow window;
     QListWidget* values = window.spis(kValuesList);
 
