@@ -32,9 +32,9 @@ bool HasText(std::string_view cell) {
 }
 
 bool Record::IsBlank() const {
-    return firstTextPastKept == 0 &&
-           std::none_of(cells.begin(), cells.end(),
-                        [](const std::string& cell) { return HasText(cell); });
+    return std::none_of(cells.begin(), cells.end(),
+                        [](const std::string& cell) { return HasText(cell); }) &&
+           firstTextPastKept == 0;
 }
 
 bool Reader::Next(Record& record) {

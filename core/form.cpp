@@ -50,6 +50,9 @@ void Form::Command1_Click(int index) {
     } catch (const ArithmeticFault& fault) {
         model_.Text1(kReportBox).SetText(std::string(fault.what()) + std::string(kCrLf));
     }
+    if (index == kClearCommand || index == kRandomCommand) {
+        history_.CloseStep();  // undone like any change, yet nothing typed is lost
+    }
 }
 
 void Form::Spis_Click(int index) {
@@ -69,6 +72,42 @@ void Form::Option1_Click(int index) {
     model_.Etiket(4).SetVisible(weighted);
     model_.Spis(kMedianList).SetVisible(median);
     model_.Label1(3).SetVisible(median);
+}
+
+void Form::EndAction() {
+    if (history_.CloseStep()) {
+        changedByHand_ = true;
+    }
+}
+
+void Form::Undo() {
+    EndAction();
+    if (history_.CanUndo()) {
+        history_.Undo();
+        changedByHand_ = true;
+    }
+}
+
+void Form::Redo() {
+    EndAction();
+    if (history_.CanRedo()) {
+        history_.Redo();
+        changedByHand_ = true;
+    }
+}
+
+bool Form::OpenNumbers(std::string_view bytes, std::string_view fileName) {
+    EndAction();
+    if (!entry_.OpenNumbers(bytes, fileName)) {
+        return false;
+    }
+    history_.CloseStep();
+    changedByHand_ = false;
+    return true;
+}
+
+bool Form::HasUnsavedNumbers() const {
+    return changedByHand_ && model_.Spis(kValuesList).Count() > 0;
 }
 
 }  // namespace sredna

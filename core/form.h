@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/data_entry.h"
 #include "core/list_history.h"
@@ -37,12 +38,31 @@ public:
     // for the median, each with its header.
     void Option1_Click(int index);
 
+    // Ends a user's action: what it changed in the values and weights lists
+    // is one step to undo, and work of the user's not yet saved. A sample or
+    // a clear ends its own step, which is no such work.
+    void EndAction();
+    // Takes back the last change to the lists, or makes it again; either is
+    // a change by hand.
+    void Undo();
+    void Redo();
+    // Replaces the lists with a numbers file's (DataEntry::OpenNumbers), in
+    // one step; the numbers opened are saved ones.
+    bool OpenNumbers(std::string_view bytes, std::string_view fileName);
+    // The numbers file of the lists; NumbersSaved once it is written.
+    std::string NumbersFileText() const { return entry_.NumbersFileText(); }
+    void NumbersSaved() { changedByHand_ = false; }
+    // Whether the lists hold numbers, and the user has changed them by hand
+    // since they were last saved or opened: closing would lose work.
+    bool HasUnsavedNumbers() const;
+
 private:
     WindowModel model_;
     RandomSequence random_;
     char separator_;
     DataEntry entry_;
     ListHistory history_;
+    bool changedByHand_ = false;
 };
 
 }  // namespace sredna

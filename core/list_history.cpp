@@ -1,6 +1,5 @@
 #include "core/list_history.h"
 
-#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -45,20 +44,23 @@ void ListHistory::Record(int list, ItemSplice splice) {
     }
     if (!pending_) {
         // The first change of a step: the selection is still the one before.
-        pending_ = Step{.splices = {},
-                        .selectedBefore = model_.Spis(kValuesList).Selected(),
-                        .selectedAfter = -1,
-                        .bytes = 0};
+        pending_ = Step{};
+        pending_->selectedBefore = model_.Spis(kValuesList).Selected();
     }
     std::vector<Splice>& splices = pending_->splices;
     // Appends right after the list's last change join it: a paste of many
     // values, or a sample drawn after a clear, is one splice per list.
-    const auto last = std::find_if(splices.rbegin(), splices.rend(),
-                                   [list](const Splice& earlier) { return earlier.list == list; });
-    if (last != splices.rend() && splice.removed.empty() &&
-        splice.position == last->position + static_cast<int>(last->inserted.Count())) {
-        last->inserted.Append(splice.inserted);
-        return;
+    for (std::size_t i = splices.size(); i-- > 0;) {
+        Splice& last = splices[i];
+        if (last.list != list) {
+            continue;
+        }
+        if (splice.removed.empty() &&
+            splice.position == last.position + static_cast<int>(last.inserted.Count())) {
+            last.inserted.Append(splice.inserted);
+            return;
+        }
+        break;
     }
     Splice packed{.list = list, .position = splice.position, .removed = {}, .inserted = {}};
     packed.removed.Append(splice.removed);
@@ -66,9 +68,9 @@ void ListHistory::Record(int list, ItemSplice splice) {
     splices.push_back(std::move(packed));
 }
 
-void ListHistory::CloseStep() {
+bool ListHistory::CloseStep() {
     if (!pending_) {
-        return;
+        return false;
     }
     Step step = std::move(*pending_);
     pending_.reset();
@@ -89,6 +91,7 @@ void ListHistory::CloseStep() {
     while (memory_ > memoryCap_ && undo_.size() > 1) {
         DropOldest();
     }
+    return true;
 }
 
 void ListHistory::Undo() {
@@ -126,7 +129,9 @@ void ListHistory::Apply(const Step& step, bool forward) {
             apply(splice);
         }
     } else {
-        std::for_each(step.splices.rbegin(), step.splices.rend(), apply);
+        for (std::size_t i = step.splices.size(); i-- > 0;) {
+            apply(step.splices[i]);
+        }
     }
     applying_ = false;
     // Selecting the value selects its weight through the click event.
@@ -141,8 +146,8 @@ void ListHistory::DropOldest() {
 std::size_t ListHistory::Bytes(const Step& step) {
     return std::accumulate(step.splices.begin(), step.splices.end(),
                            sizeof(Step) + step.splices.capacity() * sizeof(Splice),
-                           [](std::size_t sum, const Splice& splice) {
-                               return sum + splice.removed.Bytes() + splice.inserted.Bytes();
+                           [](std::size_t bytes, const Splice& splice) {
+                               return bytes + splice.removed.Bytes() + splice.inserted.Bytes();
                            });
 }
 

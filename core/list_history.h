@@ -19,7 +19,7 @@ namespace sredna {
 // between two CloseStep calls is one step.
 class ListHistory : public ListJournal {
 public:
-    static constexpr std::size_t kDefaultMemoryCap = std::size_t{64} * 1024 * 1024;
+    static constexpr std::size_t kDefaultMemoryCap = std::size_t{64} * 1024U * 1024U;
 
     // Attaches itself to the model's values and weights lists.
     explicit ListHistory(WindowModel& model, std::size_t memoryCap = kDefaultMemoryCap);
@@ -29,8 +29,9 @@ public:
 
     void Record(int list, ItemSplice splice) override;
     // Ends the step of the changes recorded since the last call; with none,
-    // there is no step. A new step drops what could be redone.
-    void CloseStep();
+    // there is no step. A new step drops what could be redone. Returns
+    // whether there was one.
+    bool CloseStep();
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
@@ -64,9 +65,9 @@ private:
     };
     struct Step {
         std::vector<Splice> splices;
-        int selectedBefore;
-        int selectedAfter;
-        std::size_t bytes;
+        int selectedBefore = -1;
+        int selectedAfter = -1;
+        std::size_t bytes = 0;
     };
 
     void Apply(const Step& step, bool forward);

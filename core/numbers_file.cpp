@@ -82,10 +82,12 @@ std::variant<Table, Problem> ReadTable(std::string_view bytes, char decimalSepar
         return Problem{.kind = Problem::Kind::Empty};
     }
     // Once a file gives one value a weight, it must give every value one.
-    const auto unweighted = std::find_if(table.rows.begin(), table.rows.end(),
-                                         [](const Table::Row& row) { return !row.weight; });
-    if (twoColumns && unweighted != table.rows.end()) {
-        return Problem{.kind = Problem::Kind::MissingWeight, .row = unweighted->row, .cell = 2};
+    if (twoColumns) {
+        const auto unweighted = std::find_if(table.rows.begin(), table.rows.end(),
+                                             [](const Table::Row& row) { return !row.weight; });
+        if (unweighted != table.rows.end()) {
+            return Problem{.kind = Problem::Kind::MissingWeight, .row = unweighted->row, .cell = 2};
+        }
     }
     return table;
 }

@@ -18,7 +18,7 @@ inline constexpr std::string_view kValueHeader = "Стойност";
 inline constexpr std::string_view kWeightHeader = "Тегло";
 // Larger than any file of 32,767 rows, even in UTF-16 with quotes: a file
 // past it is something else, and is not read whole.
-inline constexpr std::size_t kMaxBytes = std::size_t{4} * 1024 * 1024;
+inline constexpr std::size_t kMaxBytes = std::size_t{4} * 1024U * 1024U;
 
 // The list separator a spreadsheet uses: ";" where the decimal separator is
 // ",", and "," where it is ".".

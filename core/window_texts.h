@@ -112,8 +112,7 @@ inline constexpr std::string_view kFileWhere = ": ";
 inline constexpr std::string_view kFileTooLarge = " не е файл с числа: по-голям е от 4 MB.";
 inline constexpr std::string_view kFileNotText = " не е файл с числа: не е текст.";
 inline constexpr std::string_view kFileEmpty = " е празен: в него няма числа.";
-inline constexpr std::string_view kFileTooManyRows =
-    "списъкът побира най-много 32767 стойности.";
+inline constexpr std::string_view kFileTooManyRows = "списъкът побира най-много 32767 стойности.";
 inline constexpr std::string_view kFileTooManyColumns =
     "числата са в една колона (стойностите) или в две (стойностите и теглата им).";
 inline constexpr std::string_view kFileMissingWeight = "липсва теглото на стойността.";
@@ -123,5 +122,82 @@ inline constexpr std::string_view kFileWeightsTotal = "сборът на тег�
 inline constexpr std::string_view kFileReadOne = "Прочетена е 1 стойност от файла ";
 inline constexpr std::string_view kFileRead = "Прочетени са ";
 inline constexpr std::string_view kFileReadValues = " стойности от файла ";
+
+// The window's commands on the values and weights lists, each with its keys,
+// as the keys window lists them and the window binds them: alternatives are
+// separated by ", ".
+inline constexpr std::string_view kOpenNumbers = "Отвори числа…";
+inline constexpr std::string_view kOpenNumbersKeys = "Ctrl+O";
+inline constexpr std::string_view kSaveNumbers = "Запази числата…";
+inline constexpr std::string_view kSaveNumbersKeys = "Ctrl+S";
+inline constexpr std::string_view kUndo = "Отмени";
+inline constexpr std::string_view kUndoKeys = "Ctrl+Z";
+inline constexpr std::string_view kRedo = "Върни";
+inline constexpr std::string_view kRedoKeys = "Ctrl+Y, Ctrl+Shift+Z";
+inline constexpr std::string_view kKeysWindowKeys = "F1";
+
+// The file dialogs of numbers files.
+inline constexpr std::string_view kOpenNumbersTitle = "Отвори числа";
+inline constexpr std::string_view kSaveNumbersTitle = "Запази числата";
+inline constexpr std::string_view kNumbersFilter = "Числа (*.csv)";
+inline constexpr std::string_view kAllFilesFilter = "Всички файлове (*)";
+inline constexpr std::string_view kNumbersSuffix = "csv";
+
+// Messages about numbers files, titled with the program's name. The name of
+// the file goes between the two parts.
+inline constexpr std::string_view kMessageTitle = "Средна стойност";
+inline constexpr std::string_view kCannotRead = "Файлът „";
+inline constexpr std::string_view kCannotReadEnd =
+    "“ не може да се прочете. Проверете дали още съществува и дали имате право да го четете.";
+inline constexpr std::string_view kCannotWrite = "Числата не са запазени: файлът „";
+inline constexpr std::string_view kCannotWriteEnd =
+    "“ не може да се запише. Проверете дали имате право да пишете в папката и дали на диска "
+    "има място.";
+inline constexpr std::string_view kMessageOk = "Добре";
+// Asked before the lists' numbers would be lost.
+inline constexpr std::string_view kUnsavedQuestion =
+    "Стойностите и теглата са променени след последното запазване. Да се запазят ли?";
+inline constexpr std::string_view kSaveAnswer = "Запази";
+inline constexpr std::string_view kDiscardAnswer = "Не запазвай";
+inline constexpr std::string_view kCancelAnswer = "Отказ";
+
+// The keys window (F1): every key of the program and what it does, in the
+// main window and in the picture window.
+struct KeyHelp {
+    std::string_view keys;
+    std::string_view does;
+};
+inline constexpr std::string_view kKeysTitle = "Клавиши – Средна стойност";
+inline constexpr std::string_view kCloseKeys = "Затвори";
+inline constexpr std::string_view kMainWindowKeys = "В главния прозорец";
+inline constexpr std::array kMainKeys = {
+    KeyHelp{kKeysWindowKeys, "Този списък на клавишите."},
+    KeyHelp{kOpenNumbersKeys, "Отваря файл с числа на мястото на стойностите и теглата."},
+    KeyHelp{kSaveNumbersKeys, "Запазва стойностите и теглата във файл с числа."},
+    KeyHelp{kUndoKeys, "Отменя последната промяна на стойностите или теглата."},
+    KeyHelp{kRedoKeys, "Връща отменената промяна."},
+    KeyHelp{"F2", "Променя избраната стойност или тегло (също двоен щрак)."},
+    KeyHelp{"Enter, Esc", "Приема или отказва въведеното число."},
+    KeyHelp{"Insert", "Добавя нова стойност в края на списъка."},
+    KeyHelp{"Delete", "Изтрива избраната стойност и теглото й."},
+    KeyHelp{"Ctrl+C", "Копира всички стойности или всички тегла."},
+    KeyHelp{"Ctrl+V",
+            "Поставя числа: стойности в края на списъка, тегла от избраното място "
+            "надолу."},
+    KeyHelp{"F4", "Отваря графиката на стойностите."},
+    KeyHelp{"Ctrl+P", "Печата отчета (и графиката, ако е отворена)."},
+    KeyHelp{"Ctrl+Shift+S", "Запазва отчета като PDF или като текст."},
+    KeyHelp{"Ctrl+=, Ctrl++", "Увеличава прозореца."},
+    KeyHelp{"Ctrl+-", "Намалява прозореца."},
+    KeyHelp{"Ctrl+0", "Връща нормалния размер на прозореца."},
+};
+inline constexpr std::string_view kPictureWindowKeys = "В прозореца „Графика“";
+inline constexpr std::array kPictureKeys = {
+    KeyHelp{"Ctrl+C", "Копира графиката като изображение."},
+    KeyHelp{"Ctrl+S", "Запазва графиката като PNG или PDF."},
+};
+inline constexpr std::string_view kKeysNote =
+    "В текстовите полета Ctrl+Z, Ctrl+Y и Ctrl+Shift+Z отменят и връщат промени на текста, "
+    "не на списъците.";
 
 }  // namespace sredna::texts

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "core/arithmetic_fault.h"
 
 namespace sredna {
@@ -110,6 +113,58 @@ TEST_F(FormTest, ABoundBeyond16BitsIsReportedNotThrown) {
               ArithmeticFault::messageFor(ArithmeticFault::Kind::Overflow) + "\r\n");
     EXPECT_EQ(model.Spis(kValuesList).Count(), model.Spis(kWeightsList).Count());
 }
+
+// Closing asks before losing numbers changed by hand since the last save or
+// open; a sample or a clear is no such change, an undo or a redo is.
+struct UnsavedCase {
+    const char* name;
+    std::vector<std::function<void(Form&)>> actions;  // each ended as the window ends it
+    bool unsaved;
+
+    friend void PrintTo(const UnsavedCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class UnsavedNumbersTest : public testing::TestWithParam<UnsavedCase> {};
+
+TEST_P(UnsavedNumbersTest, OnlyChangesByHandAreUnsaved) {
+    Form form("", ',');
+    form.Form_Load();
+    for (const auto& action : GetParam().actions) {
+        action(form);
+        form.EndAction();
+    }
+    EXPECT_EQ(form.HasUnsavedNumbers(), GetParam().unsaved);
+}
+
+const auto kEdit = [](Form& f) { f.Entry().EditValue(0, "7"); };
+const auto kRandom = [](Form& f) { f.Command1_Click(kRandomCommand); };
+const auto kUndo = [](Form& f) { f.Undo(); };
+const auto kSaved = [](Form& f) { f.NumbersSaved(); };
+const auto kOpen = [](Form& f) { f.OpenNumbers("1\r\n2\r\n", "a.csv"); };
+const auto kOpenBad = [](Form& f) { f.OpenNumbers("1\r\nx\r\n", "a.csv"); };
+const auto kDeleteAll = [](Form& f) {
+    while (f.Model().Spis(kValuesList).Count() > 0) {
+        f.Entry().Delete(0);
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, UnsavedNumbersTest,
+    testing::Values(
+        UnsavedCase{"start", {}, false}, UnsavedCase{"edit", {kEdit}, true},
+        UnsavedCase{"refused_edit", {[](Form& f) { f.Entry().EditValue(0, "x"); }}, false},
+        UnsavedCase{"random", {kRandom}, false},
+        UnsavedCase{"clear", {[](Form& f) { f.Command1_Click(kClearCommand); }}, false},
+        UnsavedCase{"edit_then_random", {kEdit, kRandom}, true},
+        UnsavedCase{"edit_then_save", {kEdit, kSaved}, false},
+        UnsavedCase{"edit_then_open", {kEdit, kOpen}, false},
+        UnsavedCase{"edit_then_bad_file", {kEdit, kOpenBad}, true},
+        UnsavedCase{"open_then_edit", {kOpen, kEdit}, true},
+        UnsavedCase{"undo_of_random", {kRandom, kUndo}, true},
+        UnsavedCase{"redo_after_save", {kRandom, kUndo, kSaved, [](Form& f) { f.Redo(); }}, true},
+        UnsavedCase{"nothing_to_undo", {kUndo}, false},
+        UnsavedCase{"all_deleted_by_hand", {kDeleteAll}, false}),
+    [](const testing::TestParamInfo<UnsavedCase>& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace sredna

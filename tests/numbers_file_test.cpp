@@ -139,8 +139,9 @@ TEST(NumbersFileTest, WritesWhatSpreadsheetsReadAndReadsItBack) {
         test::Fill(model.Spis(kWeightsList), {"3", "1", "32767"});
         const std::string text =
             numbers_file::Write(model.Spis(kValuesList), model.Spis(kWeightsList), separator);
-        std::string expected = "\xEF\xBB\xBFСтойност;Тегло\r\n2.5;3\r\n-7;1\r\n1E-05;32767\r\n";
-        std::replace(expected.begin(), expected.end(), ';', separator == ',' ? ';' : ',');
+        // "|" stands for the list separator: ";" where the decimal one is ",".
+        std::string expected = "\xEF\xBB\xBFСтойност|Тегло\r\n2.5|3\r\n-7|1\r\n1E-05|32767\r\n";
+        std::replace(expected.begin(), expected.end(), '|', separator == ',' ? ';' : ',');
         EXPECT_EQ(text, test::WithSeparator(expected, separator));
         const auto read = numbers_file::ReadTable(text, separator);
         ASSERT_TRUE(std::holds_alternative<Table>(read));

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "core/window_texts.h"
+#include "ui/command_keys.h"
 #include "ui/model_text.h"
 
 namespace sredna {
@@ -35,6 +36,16 @@ public:
           commit_(std::move(commit)),
           released_(std::move(released)),
           inPlace_(std::move(inPlace)) {}
+
+    // Ctrl+Z and its kin undo the text being typed, not the lists.
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor != nullptr) {
+            KeepUndoKeys(*editor);
+        }
+        return editor;
+    }
 
     void setModelData(QWidget* editor, QAbstractItemModel* /*model*/,
                       const QModelIndex& index) const override {
@@ -83,8 +94,9 @@ std::size_t ActionsOf(int index) {
 
 }  // namespace
 
-ListEditor::ListEditor(Form& form, WidgetSync& sync, const Controls& controls)
-    : form_(form), sync_(sync), controls_(controls) {
+ListEditor::ListEditor(Form& form, WidgetSync& sync, const Controls& controls,
+                       const WindowCommands& commands)
+    : form_(form), sync_(sync), controls_(controls), commands_(commands) {
     buildEntryControls(kValuesList);
     buildEntryControls(kWeightsList);
     connect(&sync_, &WidgetSync::entryListsShown, this, [this] { updateActions(false); });
@@ -146,6 +158,7 @@ QMenu* ListEditor::menu(int index) {
         QListWidget* list = controls_.list(index);
         made = new QMenu(list);
         made->addActions(list->actions());
+        commands_.appendTo(*made, WindowCommands::Menu::Data);
         // The clipboard may fill while the menu is away.
         connect(made, &QMenu::aboutToHide, this, [this] { updateActions(false); });
     }

@@ -7,6 +7,7 @@
 #include "core/form.h"
 #include "ui/controls.h"
 #include "ui/widget_sync.h"
+#include "ui/window_commands.h"
 
 class QAction;
 class QListWidget;
@@ -16,14 +17,16 @@ class QString;
 namespace sredna {
 
 // Editing the values list and the weights list: an item's editor, the row
-// Insert opens, and the entry actions with their keys and right-click menu.
+// Insert opens, and the entry actions with their keys and right-click menu,
+// where the window's data commands follow them.
 // The widgets only forward the user's edits to the form's DataEntry, through
 // the sync, which then shows what the model made of them.
 class ListEditor : public QObject {
     Q_OBJECT
 
 public:
-    ListEditor(Form& form, WidgetSync& sync, const Controls& controls);
+    ListEditor(Form& form, WidgetSync& sync, const Controls& controls,
+               const WindowCommands& commands);
 
 private:
     enum EntryAction { kAddAction, kEditAction, kDeleteAction, kCopyAction, kPasteAction };
@@ -42,6 +45,7 @@ private:
     Form& form_;
     WidgetSync& sync_;
     const Controls& controls_;
+    const WindowCommands& commands_;
     // By list: [0] the values list, [1] the weights list.
     std::array<std::array<QAction*, kEntryActionCount>, 2> actions_{};
     std::array<QMenu*, 2> menus_{};

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,6 +16,7 @@
 
 #include "core/window_texts.h"
 #include "core/zoom_steps.h"
+#include "ui/command_keys.h"
 #include "ui/flat_button.h"
 #include "ui/flat_frame.h"
 #include "ui/intro_text.h"
@@ -63,8 +65,10 @@ MainWindow::MainWindow(QWidget* parent)
       dpi_(LogicalDpi()),
       zoom_([this](int percent) { return fitsScreenAt(percent); }, nullptr),
       controls_(build()),
-      sync_(form_.Model(), controls_),
-      editor_(form_, sync_, controls_),
+      sync_(form_, controls_),
+      commands_(*this),
+      editor_(form_, sync_, controls_, commands_),
+      files_(*this, form_, sync_),
       placement_(*this),
       pictureButton_(new PictureButton(this)) {
     layOut();
@@ -77,6 +81,7 @@ MainWindow::MainWindow(QWidget* parent)
     sync_.handle([this] { form_.Form_Load(); });
     connectControls();
     connectPicture();
+    addCommands();
     setTabOrder();
     controls_.list(kCountList)->setFocus();
     // Anywhere in the window.
@@ -84,6 +89,14 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&zoom_, &Zoom::changed, this, &MainWindow::applyZoom);
     // The screen, and the frame, are known for sure only once it is placed.
     connect(&placement_, &WindowPlacement::placed, &zoom_, &Zoom::fitScreen);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!files_.mayDiscard()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 Controls MainWindow::build() {
@@ -114,6 +127,7 @@ Controls MainWindow::build() {
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
         box->setAccessibleName(FromModel(texts::kTextBoxNames.at(static_cast<std::size_t>(i))));
+        KeepUndoKeys(*box);
         form_.Model().Text1(i).AttachView(
             [box] { return text_lines::ToModel(box->toPlainText()); });
         controls.text1[static_cast<std::size_t>(i)] = box;
@@ -283,6 +297,40 @@ void MainWindow::showPicture() {
         zoomPicture();
     }
     picture_->present(*this);
+}
+
+void MainWindow::addCommands() {
+    using Menu = WindowCommands::Menu;
+    const ListBox& values = form_.Model().Spis(kValuesList);
+    const ListHistory& history = form_.History();
+    commands_.add(Menu::Data, texts::kOpenNumbers, texts::kOpenNumbersKeys,
+                  [this] { files_.openChosen(); });
+    commands_.add(
+        Menu::Data, texts::kSaveNumbers, texts::kSaveNumbersKeys, [this] { files_.saveChosen(); },
+        [&values] { return values.Count() > 0; });
+    commands_.add(
+        Menu::Data, texts::kUndo, texts::kUndoKeys,
+        [this] { sync_.handle([this] { form_.Undo(); }); },
+        [&history] { return history.CanUndo(); });
+    commands_.add(
+        Menu::Data, texts::kRedo, texts::kRedoKeys,
+        [this] { sync_.handle([this] { form_.Redo(); }); },
+        [&history] { return history.CanRedo(); });
+    commands_.add(Menu::None, texts::kKeysTitle, texts::kKeysWindowKeys, [this] { showKeys(); });
+    commands_.extendMenu(*controls_.text(kReportBox), Menu::Report);
+    // Whether there is something to undo, redo or save changes only with
+    // the lists.
+    connect(&sync_, &WidgetSync::entryListsShown, &commands_, &WindowCommands::updateEnabled);
+    commands_.updateEnabled();
+}
+
+void MainWindow::showKeys() {
+    if (keys_ == nullptr) {
+        keys_ = new KeysWindow(this);
+    }
+    keys_->show();
+    keys_->raise();
+    keys_->activateWindow();
 }
 
 void MainWindow::setTabOrder() {

@@ -1,25 +1,31 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 
 #include "core/form.h"
 #include "ui/controls.h"
+#include "ui/keys_window.h"
 #include "ui/layout.h"
 #include "ui/list_editor.h"
+#include "ui/numbers_files.h"
 #include "ui/picture_window.h"
 #include "ui/widget_sync.h"
+#include "ui/window_commands.h"
 #include "ui/window_placement.h"
 #include "ui/zoom.h"
 
 namespace sredna {
 
 // The one window. It builds the widgets and wires them to the parts that do
-// the work: the sync shows the model in them, the list editor edits the
-// values and weights lists, the placement opens the window on the screen,
-// and the zoom sets the scale it is drawn at. A click travels widget → sync → model → change
-// notices → one refresh of the widgets that changed.
+// the work: the sync shows the model in them, the commands give the window
+// its keys and menu entries, the list editor edits the values and weights
+// lists, the numbers files open and save them, the placement opens the
+// window on the screen, and the zoom sets the scale it is drawn at. A click
+// travels widget → sync → model → change notices → one refresh of the
+// widgets that changed.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -36,11 +42,17 @@ public:
     // Label1 by index; index 4 is Etiket(4).
     QLabel* label(int index) const { return controls_.label(index); }
     QGroupBox* frame1() const { return controls_.frame1; }
+    // Opening and saving the lists, also without the dialogs.
+    NumbersFiles& numbersFiles() { return files_; }
     // The classroom zoom, for the other windows to follow and its commands.
     Zoom& zoom() { return zoom_; }
     // The button that opens the picture window, and that window once opened.
     QPushButton* pictureButton() const { return pictureButton_; }
     PictureWindow* pictureWindow() const { return picture_.get(); }
+
+protected:
+    // Numbers the user typed and has not saved are not lost without asking.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // The window's own look, then its controls.
@@ -62,16 +74,21 @@ private:
     // The button and F4 open the picture window, made when first asked for.
     void connectPicture();
     void showPicture();
+    void addCommands();
+    void showKeys();
 
     Form form_;
     double dpi_;
     Zoom zoom_;
     Controls controls_;
     WidgetSync sync_;
+    WindowCommands commands_;
     ListEditor editor_;
+    NumbersFiles files_;
     WindowPlacement placement_;
     QPushButton* pictureButton_;
     std::unique_ptr<PictureWindow> picture_;
+    QPointer<KeysWindow> keys_;
 };
 
 }  // namespace sredna

@@ -21,8 +21,8 @@ constexpr Qt::ItemFlags kEditableItem =
 
 }  // namespace
 
-WidgetSync::WidgetSync(WindowModel& model, const Controls& controls)
-    : model_(model), controls_(controls) {
+WidgetSync::WidgetSync(Form& form, const Controls& controls)
+    : form_(form), model_(form.Model()), controls_(controls) {
     model_.Hub().SetChangeListener([this](const Change& change) { noteChange(change); });
 }
 

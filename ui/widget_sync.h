@@ -4,6 +4,7 @@
 
 #include <bitset>
 
+#include "core/form.h"
 #include "core/model_events.h"
 #include "core/window_model.h"
 #include "ui/controls.h"
@@ -14,13 +15,13 @@ namespace sredna {
 
 // Keeps the widgets in step with the model. Every user action runs through
 // handle(): the model's controls send change notices as they change, which
-// are noted here, and one refresh then updates only the widgets that
-// changed.
+// are noted here; the form then ends the action (one step to undo), and one
+// refresh updates only the widgets that changed.
 class WidgetSync : public QObject {
     Q_OBJECT
 
 public:
-    WidgetSync(WindowModel& model, const Controls& controls);
+    WidgetSync(Form& form, const Controls& controls);
 
     // Runs one user action against the model, then shows what changed. An
     // action that comes while a refresh runs is a widget echoing what it was
@@ -31,6 +32,7 @@ public:
             return;
         }
         action();
+        form_.EndAction();
         refresh();
     }
 
@@ -65,6 +67,7 @@ private:
     void rebuildList(int index);
     void showText(int index);
 
+    Form& form_;
     WindowModel& model_;
     const Controls& controls_;
 

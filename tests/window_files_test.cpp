@@ -1,0 +1,330 @@
+// Keeping the work in the window, headless, through real keys, clicks and
+// dialogs: undo and redo, numbers files, the question before closing, and
+// the keys window; run once with each decimal separator.
+#include <gtest/gtest.h>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QCompleter>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/window_texts.h"
+#include "ui/command_keys.h"
+#include "ui/keys_window.h"
+#include "ui/main_window.h"
+#include "ui/model_text.h"
+
+namespace sredna {
+namespace {
+
+// The file dialogs start in the user's folders, and Qt keeps their state
+// there, in a place it finds once a run: the tests' user has a home of its
+// own for the whole run, gone at its end.
+QString TestHome() {
+    static const struct Home {
+        QTemporaryDir dir;
+        QByteArray previous = qgetenv("HOME");
+        Home() { qputenv("HOME", dir.path().toLocal8Bit()); }
+        ~Home() { qputenv("HOME", previous); }
+        Home(const Home&) = delete;
+        Home& operator=(const Home&) = delete;
+    } home;
+    return home.dir.path();
+}
+
+class WindowFilesTest : public testing::Test {
+public:
+    QString home = TestHome();
+    QTemporaryDir folder;
+    MainWindow window;
+    QListWidget* values = window.spis(kValuesList);
+
+    WindowFilesTest() { show(); }
+
+    void show() {
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // The lists as the model holds them, with the selection, and as shown.
+    struct Lists {
+        std::vector<std::string> values;
+        std::vector<std::string> weights;
+        int selected;
+        bool operator==(const Lists&) const = default;
+    };
+    Lists lists() const {
+        const WindowModel& model = window.form().Model();
+        EXPECT_EQ(values->count(), model.Spis(kValuesList).Count());
+        const QList<QListWidgetItem*> shown = values->selectedItems();
+        EXPECT_EQ(shown.isEmpty() ? -1 : values->row(shown.first()),
+                  model.Spis(kValuesList).Selected());
+        return {model.Spis(kValuesList).Items(), model.Spis(kWeightsList).Items(),
+                model.Spis(kValuesList).Selected()};
+    }
+    std::string report() const { return window.form().Model().Text1(kReportBox).Text(); }
+
+    void key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = {}) {
+        if (!window.isActiveWindow()) {
+            show();  // after a dialog
+        }
+        widget->setFocus();
+        QTest::keyClick(widget, static_cast<Qt::Key>(key), modifiers);
+    }
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    void deleteThird() {
+        QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
+                          values->visualItemRect(values->item(2)).center());
+        key(values, Qt::Key_Delete);
+    }
+
+    // Types into the focused item editor and presses Enter.
+    static void typeInEditor(const QString& text) {
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_NE(qobject_cast<QLineEdit*>(editor), nullptr) << "no item editor is open";
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    // Answers the next dialog of a kind, from inside its own event loop,
+    // once it has the focus as it would for the user. One that stays after
+    // the answer is a failure, and goes.
+    template <typename Dialog>
+    static void answer(std::function<void(Dialog*)> act) {
+        struct State {
+            bool acted = false;
+            QPointer<Dialog> dialog;
+            int ticks = 0;
+        };
+        auto* poll = new QTimer;
+        auto state = std::make_shared<State>();
+        QObject::connect(poll, &QTimer::timeout, [poll, act, state] {
+            auto* shown = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (!state->acted && shown != nullptr && !shown->isActiveWindow()) {
+                shown->activateWindow();
+            } else if (!state->acted && shown != nullptr) {
+                state->acted = true;
+                state->dialog = shown;
+                act(shown);
+            } else if (state->acted && shown != nullptr && shown == state->dialog) {
+                if (++state->ticks > kPatience) {
+                    ADD_FAILURE() << "the dialog took no answer";
+                    shown->reject();
+                }
+            } else if (state->acted) {
+                poll->stop();
+                poll->deleteLater();
+            }
+        });
+        poll->start(10);
+    }
+    static constexpr int kPatience = 300;
+    // Types a file's path into the next file dialog and presses Enter.
+    static void chooseFile(const QString& path) {
+        answer<QFileDialog>([path](QFileDialog* dialog) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name == nullptr) {
+                ADD_FAILURE() << "the dialog has no file name";
+                dialog->reject();
+                return;
+            }
+            // Key by key, as typed; keyClicks knows only ASCII.
+            for (const QChar c : path) {
+                QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, c, Qt::NoModifier);
+            }
+            // The names that complete the typed one may show, as the folder
+            // is read: they go first.
+            if (QWidget* completions = name->completer()->popup(); completions->isVisible()) {
+                QTest::keyClick(completions, Qt::Key_Escape);
+            }
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    }
+    // Presses the button of the next message box that reads `text`, after
+    // noting its buttons.
+    static void pressAnswer(std::string_view text, QStringList* buttons = nullptr) {
+        answer<QMessageBox>([text, buttons](QMessageBox* box) {
+            for (QAbstractButton* button : box->buttons()) {
+                if (buttons != nullptr) {
+                    buttons->append(button->text());
+                }
+                if (button->text() == FromModel(text)) {
+                    button->click();
+                }
+            }
+        });
+    }
+    void openFile(const QString& file) {
+        chooseFile(file);
+        key(values, Qt::Key_O, Qt::ControlModifier);
+    }
+};
+
+struct UndoCase {
+    const char* name;
+    std::function<void(WindowFilesTest&)> change;
+};
+
+class WindowUndoTest : public WindowFilesTest, public testing::WithParamInterface<UndoCase> {};
+
+// Each change, taken back with Ctrl+Z and made again with either redo key:
+// the values, the weights and the selection as they were, the report box as
+// the change left it.
+TEST_P(WindowUndoTest, EachChangeIsOneStep) {
+    QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
+                      values->visualItemRect(values->item(2)).center());
+    const Lists before = lists();
+    GetParam().change(*this);
+    const Lists after = lists();
+    const std::string changedReport = report();
+    ASSERT_NE(after, before);
+    for (const Qt::KeyboardModifiers redo :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+        key(values, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(lists(), before);
+        key(values, redo == Qt::ControlModifier ? Qt::Key_Y : Qt::Key_Z, redo);
+        EXPECT_EQ(lists(), after);
+    }
+    EXPECT_EQ(report(), changedReport);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, WindowUndoTest,
+    testing::Values(
+        UndoCase{"typed_edit",
+                 [](WindowFilesTest& w) {
+                     w.key(w.values, Qt::Key_F2);
+                     WindowFilesTest::typeInEditor(QStringLiteral("1.5"));
+                 }},
+        UndoCase{"insert",
+                 [](WindowFilesTest& w) {
+                     w.key(w.values, Qt::Key_Insert);
+                     WindowFilesTest::typeInEditor(QStringLiteral("8"));
+                 }},
+        UndoCase{"delete", [](WindowFilesTest& w) { w.key(w.values, Qt::Key_Delete); }},
+        UndoCase{"paste",
+                 [](WindowFilesTest& w) {
+                     QGuiApplication::clipboard()->setText(QStringLiteral("4\n5\n6"));
+                     w.key(w.values, Qt::Key_V, Qt::ControlModifier);
+                 }},
+        UndoCase{"open_file",
+                 [](WindowFilesTest& w) {
+                     QFile file(w.path(QStringLiteral("a.csv")));
+                     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                     file.write("7\r\n9\r\n");
+                     file.close();
+                     w.openFile(file.fileName());
+                 }},
+        UndoCase{"random", [](WindowFilesTest& w) { w.click(w.window.command1(kRandomCommand)); }},
+        UndoCase{"clear", [](WindowFilesTest& w) { w.click(w.window.command1(kClearCommand)); }}),
+    [](const testing::TestParamInfo<UndoCase>& row) { return row.param.name; });
+
+// The text boxes keep their own undo, with every undo and redo key, and
+// leave the lists alone.
+TEST_F(WindowFilesTest, UndoKeysInATextBoxUndoItsText) {
+    deleteThird();
+    const Lists deleted = lists();
+    QPlainTextEdit* box = window.text1(kReportBox);
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("abc"));
+    for (const auto& [keyCode, modifiers, text] :
+         {std::tuple{Qt::Key_Z, Qt::KeyboardModifiers(Qt::ControlModifier), ""},
+          std::tuple{Qt::Key_Y, Qt::KeyboardModifiers(Qt::ControlModifier), "abc"},
+          std::tuple{Qt::Key_Z, Qt::KeyboardModifiers(Qt::ControlModifier), ""},
+          std::tuple{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "abc"}}) {
+        key(box, keyCode, modifiers);
+        EXPECT_EQ(box->toPlainText(), QString::fromUtf8(text));
+        EXPECT_EQ(lists(), deleted);
+    }
+}
+
+// Saved through the dialog, with ".csv" added to a name without one, and
+// opened again; a bad file changes nothing and says where it is wrong.
+TEST_F(WindowFilesTest, NumbersSavedOpenAgainAndABadFileChangesNothing) {
+    deleteThird();
+    const Lists saved = lists();
+    chooseFile(path(QStringLiteral("числа")));
+    key(values, Qt::Key_S, Qt::ControlModifier);
+    QFile file(path(QStringLiteral("числа.csv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), window.form().NumbersFileText());
+
+    click(window.command1(kRandomCommand));  // a sample: no question before opening
+    openFile(file.fileName());
+    EXPECT_EQ(lists().values, saved.values);
+    EXPECT_EQ(lists().weights, saved.weights);
+    EXPECT_EQ(report(), "Прочетени са 4 стойности от файла „числа.csv“.\r\n");
+
+    QFile bad(path(QStringLiteral("лош.csv")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("1\r\nx\r\n");
+    bad.close();
+    const Lists before = lists();
+    openFile(bad.fileName());
+    EXPECT_EQ(lists(), before);
+    EXPECT_EQ(report(),
+              "Файлът „лош.csv“, ред 2, клетка 1: „x“" + std::string(texts::kNotANumber) + "\r\n");
+}
+
+// Closing after a change by hand asks, with Bulgarian answers: "Отказ"
+// keeps the window, "Запази" saves before it closes, "Не запазвай" closes.
+TEST_F(WindowFilesTest, ClosingAsksBeforeLosingChangesByHand) {
+    deleteThird();
+    QStringList buttons;
+    pressAnswer(texts::kCancelAnswer, &buttons);
+    EXPECT_FALSE(window.close());
+    buttons.sort();
+    QStringList expected = {FromModel(texts::kSaveAnswer), FromModel(texts::kDiscardAnswer),
+                            FromModel(texts::kCancelAnswer)};
+    expected.sort();
+    EXPECT_EQ(buttons, expected);
+    EXPECT_TRUE(window.isVisible());
+
+    pressAnswer(texts::kSaveAnswer);
+    chooseFile(path(QStringLiteral("преди.csv")));
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("преди.csv"))));
+
+    show();
+    deleteThird();
+    pressAnswer(texts::kDiscardAnswer);
+    EXPECT_TRUE(window.close());
+}
+
+// F1 opens the keys window, which names every key the window binds.
+TEST_F(WindowFilesTest, F1ListsEveryKeyOfTheWindow) {
+    key(values, Qt::Key_F1);
+    auto* keys = window.findChild<KeysWindow*>();
+    ASSERT_NE(keys, nullptr);
+    EXPECT_TRUE(keys->isVisible());
+    QList<QKeySequence> listed;
+    for (const texts::KeyHelp& help : texts::kMainKeys) {
+        listed += KeySequences(help.keys);
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        for (const QKeySequence& shortcut : action->shortcuts()) {
+            EXPECT_TRUE(listed.contains(shortcut)) << shortcut.toString().toStdString();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace sredna
