@@ -43,6 +43,11 @@ void Form::Command1_Click(int index) {
                 break;
             case kCalculateCommand:
                 Calculate(model_, separator_);
+                report_ =
+                    ReportStamp{.kind = model_.Option1().Kind().value_or(MeanKind::Arithmetic),
+                                .values = model_.Spis(kValuesList).Revision(),
+                                .weights = model_.Spis(kWeightsList).Revision(),
+                                .report = model_.Text1(kReportBox).Revision()};
                 break;
             default:
                 break;
@@ -53,6 +58,20 @@ void Form::Command1_Click(int index) {
     if (index == kClearCommand || index == kRandomCommand) {
         history_.CloseStep();  // undone like any change, yet nothing typed is lost
     }
+}
+
+std::optional<MeanKind> Form::ReportKind() const {
+    if (!report_ || report_->report != model_.Text1(kReportBox).Revision()) {
+        return std::nullopt;
+    }
+    return report_->kind;
+}
+
+bool Form::ReportMatchesLists() const {
+    return ReportKind() &&
+           report_->kind == model_.Option1().Kind().value_or(MeanKind::Arithmetic) &&
+           report_->values == model_.Spis(kValuesList).Revision() &&
+           report_->weights == model_.Spis(kWeightsList).Revision();
 }
 
 void Form::Spis_Click(int index) {

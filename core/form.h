@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,14 +56,29 @@ public:
     // Whether the lists hold numbers, and the user has changed them by hand
     // since they were last saved or opened: closing would lose work.
     bool HasUnsavedNumbers() const;
+    // The kind of mean of the calculation the report box holds; nothing
+    // once anything else has been written there.
+    std::optional<MeanKind> ReportKind() const;
+    // Whether the report box holds a calculation of the lists and the kind
+    // as they are now: a picture of them shows what the report says.
+    bool ReportMatchesLists() const;
 
 private:
+    // What the last calculation was made of, by the controls' revisions.
+    struct ReportStamp {
+        MeanKind kind;
+        int values;
+        int weights;
+        int report;
+    };
+
     WindowModel model_;
     RandomSequence random_;
     char separator_;
     DataEntry entry_;
     ListHistory history_;
     bool changedByHand_ = false;
+    std::optional<ReportStamp> report_;
 };
 
 }  // namespace sredna

@@ -44,6 +44,7 @@ void ListBox::AddItem(std::string text) {
         journal_->Record(index_, {.position = position, .removed = {}, .inserted = {text}});
     }
     items_.Insert(position, std::move(text));
+    ++revision_;
     hub_.Notify(ChangeKind::ListItems, index_);
     // The selection stays on its item when an insertion lands before it.
     if (selected_ >= position) {
@@ -61,6 +62,7 @@ void ListBox::SetItem(int position, std::string text) {
                          {.position = position, .removed = {Item(position)}, .inserted = {text}});
     }
     items_.Replace(position, std::move(text));
+    ++revision_;
     hub_.Notify(ChangeKind::ListItems, index_);
 }
 
@@ -77,6 +79,7 @@ void ListBox::RemoveItem(int position) {
                          {.position = position, .removed = {Item(position)}, .inserted = {}});
     }
     items_.Erase(position);
+    ++revision_;
     hub_.Notify(ChangeKind::ListItems, index_);
     if (selected_ == position) {
         selected_ = -1;
@@ -92,6 +95,7 @@ void ListBox::Clear() {
         journal_->Record(index_, {.position = 0, .removed = items_.TakeAll(), .inserted = {}});
     }
     items_.Clear();
+    ++revision_;
     hub_.Notify(ChangeKind::ListItems, index_);
     if (selected_ != -1) {
         selected_ = -1;
@@ -118,6 +122,7 @@ void ListBox::ReplaceRange(int position, int count, const std::vector<std::strin
     for (std::size_t i = 0; i < items.size(); ++i) {
         items_.Insert(position + static_cast<int>(i), items[i]);
     }
+    ++revision_;
     hub_.Notify(ChangeKind::ListItems, index_);
     // The selection is the caller's to set: the range may have held it.
     if (selected_ >= Count()) {

@@ -35,6 +35,9 @@ public:
             ListStyle style = {});
 
     int Count() const { return items_.Size(); }
+    // Counts every change to the items, so that a reader can tell whether
+    // they are still those it saw.
+    int Revision() const { return revision_; }
 
     // The text at a position; outside the list an empty text, which reads as 0.
     const std::string& Item(int position) const;
@@ -87,6 +90,7 @@ private:
     ListStyle style_;
     SortOrder order_ = SortOrder::Text;
     ListJournal* journal_ = nullptr;
+    int revision_ = 0;
 };
 
 }  // namespace sredna

@@ -17,12 +17,14 @@ void TextBox::PullViewEdit() const {
 void TextBox::SetText(std::string_view text) {
     editedInView_ = false;  // the new text replaces the user's edit
     text_.assign(text);
+    ++revision_;
     hub_.Notify(ChangeKind::Text, index_);
 }
 
 void TextBox::Append(std::string_view piece) {
     PullViewEdit();  // the piece goes after what the user typed
     text_.append(piece);
+    ++revision_;
     hub_.Notify(ChangeKind::Text, index_);
 }
 

@@ -30,6 +30,10 @@ public:
     // linear in its length.
     void Append(std::string_view piece);
 
+    // Counts the texts the program wrote into the box (not the user's
+    // typing), so that a reader can tell whether it still holds one.
+    int Revision() const { return revision_; }
+
     void AttachView(ViewText viewText) { viewText_ = std::move(viewText); }
     // The view already shows the edit, so no change notice goes out.
     void EditedInView() { editedInView_ = static_cast<bool>(viewText_); }
@@ -42,6 +46,7 @@ private:
     mutable std::string text_;
     ViewText viewText_;
     mutable bool editedInView_ = false;
+    int revision_ = 0;
 };
 
 // A label: a caption and a visible flag.

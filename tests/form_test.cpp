@@ -166,5 +166,32 @@ INSTANTIATE_TEST_SUITE_P(
         UnsavedCase{"all_deleted_by_hand", {kDeleteAll}, false}),
     [](const testing::TestParamInfo<UnsavedCase>& row) { return row.param.name; });
 
+// The report matches the lists until either list, the kind or the report
+// box itself changes; undoing a change does not bring the match back.
+TEST_F(FormTest, TheReportMatchesTheListsItWasMadeOf) {
+    EXPECT_FALSE(form.ReportKind());
+    struct Change {
+        const char* name;
+        std::function<void()> change;
+        bool kindKept;  // the report still names its kind
+    };
+    const std::vector<Change> changes = {
+        {"value", [&] { form.Entry().EditValue(0, "7"); }, true},
+        {"weight", [&] { form.Entry().EditWeight(1, "2"); }, true},
+        {"kind", [&] { form.Model().Option1().Select(2); }, true},
+        {"refusal", [&] { form.Entry().AddValue("x"); }, false},
+        {"random", [&] { form.Command1_Click(kRandomCommand); }, false},
+    };
+    for (const Change& c : changes) {
+        form.Model().Option1().Select(1);
+        form.Command1_Click(kCalculateCommand);
+        EXPECT_EQ(form.ReportKind(), MeanKind::Quadratic) << c.name;
+        EXPECT_TRUE(form.ReportMatchesLists()) << c.name;
+        c.change();
+        EXPECT_FALSE(form.ReportMatchesLists()) << c.name;
+        EXPECT_EQ(form.ReportKind().has_value(), c.kindKept) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace sredna
