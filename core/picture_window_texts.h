@@ -27,16 +27,6 @@ inline constexpr std::string_view kPngFilter = "Изображение PNG (*.pn
 inline constexpr std::string_view kPdfFilter = "Документ PDF (*.pdf)";
 inline constexpr std::string_view kPictureFileName = "графика";
 
-// A name whose ending the program did not add to is the user's own; one it
-// did may name a file already there.
-inline constexpr std::string_view kReplaceFile = "Файлът „%1“ вече съществува. Да бъде ли заменен?";
-
 // Why the picture was not saved: "Графиката не е запазена във файла „…“: …"
 inline constexpr std::string_view kNotSaved = "Графиката не е запазена във файла „%1“: ";
-inline constexpr std::string_view kCannotCreate =
-    "в тази папка не може да се създаде файл. Изберете папка, в която имате право да "
-    "записвате.";
-inline constexpr std::string_view kCannotWrite =
-    "записът не завърши – може би дискът е пълен. Под това име не е записано нищо ново.";
-
 }  // namespace sredna::texts

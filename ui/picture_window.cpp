@@ -4,12 +4,9 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSizeF>
 #include <QStandardPaths>
@@ -22,6 +19,7 @@
 #include "ui/layout.h"
 #include "ui/model_text.h"
 #include "ui/picture_view.h"
+#include "ui/save_file.h"
 
 namespace sredna {
 
@@ -114,63 +112,21 @@ void PictureWindow::copy() {
 }
 
 void PictureWindow::saveAs() {
-    const QString png = FromModel(texts::kPngFilter);
-    const QString pdf = FromModel(texts::kPdfFilter);
-    // Qt's own dialog, whose every text is in the program's Bulgarian.
-    QFileDialog dialog(this, FromModel(texts::kSavePicture));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({png, pdf});
     if (folder_.isEmpty()) {
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         folder_ = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
     }
-    dialog.setDirectory(folder_);
-    dialog.selectFile(FromModel(texts::kPictureFileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const std::vector<FileFormat> formats = {{FromModel(texts::kPngFilter), QStringLiteral("png")},
+                                             {FromModel(texts::kPdfFilter), QStringLiteral("pdf")}};
+    const std::optional<SaveTarget> target = AskWhereToSave(
+        this, FromModel(texts::kSavePicture), formats, folder_, FromModel(texts::kPictureFileName));
+    if (!target) {
         return;
     }
-    folder_ = dialog.directory().absolutePath();
-    // The ending typed gives the format; a name without one takes the
-    // filter's, with its ending.
-    QString path = dialog.selectedFiles().constFirst();
-    const QString ending = QFileInfo(path).suffix().toLower();
-    Format format = dialog.selectedNameFilter() == pdf ? Format::Pdf : Format::Png;
-    if (ending == QStringLiteral("png") || ending == QStringLiteral("pdf")) {
-        format = ending == QStringLiteral("pdf") ? Format::Pdf : Format::Png;
-    } else {
-        path += format == Format::Pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
-        // The dialog asked about the name typed, not about this one.
-        if (QFileInfo::exists(path) &&
-            QMessageBox::question(
-                this, windowTitle(),
-                FromModel(texts::kReplaceFile).arg(QDir::toNativeSeparators(path))) !=
-                QMessageBox::Yes) {
-            return;
-        }
-    }
-    save(path, format);
-}
-
-void PictureWindow::save(const QString& path, Format format) {
-    // Written under another name and renamed only once whole, so that a
-    // failure leaves nothing half-written under this one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        refuse(path, texts::kCannotCreate);
-        return;
-    }
-    const bool written =
-        format == Format::Pdf ? view_->writePdf(file) : view_->image().save(&file, "PNG");
-    if (!written || !file.commit()) {
-        refuse(path, texts::kCannotWrite);
-    }
-}
-
-void PictureWindow::refuse(const QString& path, std::string_view why) {
-    QMessageBox::warning(
-        this, windowTitle(),
-        FromModel(texts::kNotSaved).arg(QDir::toNativeSeparators(path)) + FromModel(why));
+    const bool pdf = target->format == 1;
+    SaveWhole(this, target->path, texts::kNotSaved, [this, pdf](QIODevice& file) {
+        return pdf ? view_->writePdf(file) : view_->image().save(&file, "PNG");
+    });
 }
 
 }  // namespace sredna

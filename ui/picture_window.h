@@ -35,14 +35,9 @@ public:
     PictureView* view() const { return view_; }
 
 private:
-    enum class Format { Png, Pdf };
-
     void placeBeside(const QWidget& other);
     void copy();
     void saveAs();
-    // Writes the file whole or not at all, and says why where it could not.
-    void save(const QString& path, Format format);
-    void refuse(const QString& path, std::string_view why);
 
     PictureView* view_;
     QString folder_;  // where the last picture was saved
