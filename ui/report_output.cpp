@@ -46,8 +46,7 @@ QPalette PaperPalette() {
 
 ReportOutput::ReportOutput(const Form& form, char separator, QWidget& window,
                            std::function<const QWidget*()> picture)
-    : QObject(&window),
-      form_(form),
+    : form_(form),
       separator_(separator),
       window_(window),
       picture_(std::move(picture)),
