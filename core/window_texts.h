@@ -135,6 +135,8 @@ inline constexpr std::string_view kUndoKeys = "Ctrl+Z";
 inline constexpr std::string_view kRedo = "Върни";
 inline constexpr std::string_view kRedoKeys = "Ctrl+Y, Ctrl+Shift+Z";
 inline constexpr std::string_view kKeysWindowKeys = "F1";
+inline constexpr std::string_view kPrintKeys = "Ctrl+P";
+inline constexpr std::string_view kSaveReportKeys = "Ctrl+Shift+S";
 
 // The file dialogs of numbers files.
 inline constexpr std::string_view kOpenNumbersTitle = "Отвори числа";
@@ -185,8 +187,8 @@ inline constexpr std::array kMainKeys = {
             "Поставя числа: стойности в края на списъка, тегла от избраното място "
             "надолу."},
     KeyHelp{"F4", "Отваря графиката на стойностите."},
-    KeyHelp{"Ctrl+P", "Печата отчета (и графиката, ако е отворена)."},
-    KeyHelp{"Ctrl+Shift+S", "Запазва отчета като PDF или като текст."},
+    KeyHelp{kPrintKeys, "Печата отчета (и графиката, ако е отворена)."},
+    KeyHelp{kSaveReportKeys, "Запазва отчета като PDF или като текст."},
     KeyHelp{"Ctrl+=, Ctrl++", "Увеличава прозореца."},
     KeyHelp{"Ctrl+-", "Намалява прозореца."},
     KeyHelp{"Ctrl+0", "Връща нормалния размер на прозореца."},

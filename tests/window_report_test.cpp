@@ -98,8 +98,10 @@ TEST_F(WindowReportTest, SavedPdfHoldsTheReportAndThePictureWhileItStillMatches)
     // what the report says.
     QListWidget* values = window.spis(kValuesList);
     QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+    activate();
     values->setFocus();
     QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(values->count(), 6);
     saveAs(QStringLiteral("по-късно"));  // the PDF filter's ending
     const QString later = PdfText(folder.filePath(QStringLiteral("по-късно.pdf")));
     EXPECT_TRUE(later.contains(leftOut)) << later.toStdString();

@@ -14,6 +14,7 @@
 
 #include <array>
 
+#include "core/report_texts.h"
 #include "core/window_texts.h"
 #include "core/zoom_steps.h"
 #include "ui/command_keys.h"
@@ -70,7 +71,8 @@ MainWindow::MainWindow(QWidget* parent)
       editor_(form_, sync_, controls_, commands_),
       files_(*this, form_, sync_),
       placement_(*this),
-      pictureButton_(new PictureButton(this)) {
+      pictureButton_(new PictureButton(this)),
+      report_(form_, SystemDecimalSeparator(), *this, [this] { return picture_.get(); }) {
     layOut();
     if (zoom_.percent() != zoom::kNormal) {
         applyZoom();
@@ -317,7 +319,13 @@ void MainWindow::addCommands() {
         [this] { sync_.handle([this] { form_.Redo(); }); },
         [&history] { return history.CanRedo(); });
     commands_.add(Menu::None, texts::kKeysTitle, texts::kKeysWindowKeys, [this] { showKeys(); });
-    commands_.extendMenu(*controls_.text(kReportBox), Menu::Report);
+    commands_.add(Menu::Report, texts::kPrint, texts::kPrintKeys, [this] { report_.print(); });
+    commands_.add(Menu::Report, texts::kSaveReport, texts::kSaveReportKeys,
+                  [this] { report_.save(); });
+    for (QAction* zoom : zoom_.actions()) {
+        commands_.adopt(Menu::View, zoom);
+    }
+    commands_.extendMenu(*controls_.text(kReportBox), {Menu::Report, Menu::View});
     // Whether there is something to undo, redo or save changes only with
     // the lists.
     connect(&sync_, &WidgetSync::entryListsShown, &commands_, &WindowCommands::updateEnabled);

@@ -12,6 +12,7 @@
 #include "ui/list_editor.h"
 #include "ui/numbers_files.h"
 #include "ui/picture_window.h"
+#include "ui/report_output.h"
 #include "ui/widget_sync.h"
 #include "ui/window_commands.h"
 #include "ui/window_placement.h"
@@ -88,6 +89,7 @@ private:
     WindowPlacement placement_;
     QPushButton* pictureButton_;
     std::unique_ptr<PictureWindow> picture_;
+    ReportOutput report_;
     QPointer<KeysWindow> keys_;
 };
 

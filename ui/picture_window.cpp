@@ -118,8 +118,9 @@ void PictureWindow::saveAs() {
     }
     const std::vector<FileFormat> formats = {{FromModel(texts::kPngFilter), QStringLiteral("png")},
                                              {FromModel(texts::kPdfFilter), QStringLiteral("pdf")}};
-    const std::optional<SaveTarget> target = AskWhereToSave(
-        this, FromModel(texts::kSavePicture), formats, folder_, FromModel(texts::kPictureFileName));
+    const std::optional<SaveTarget> target =
+        AskWhereToSave(this, DialogTitle(texts::kSavePicture), formats, folder_,
+                       FromModel(texts::kPictureFileName));
     if (!target) {
         return;
     }

@@ -1,6 +1,5 @@
 #include "ui/report_output.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QDir>
@@ -24,13 +23,6 @@ namespace sredna {
 
 namespace {
 
-QAction* Command(std::string_view text, const QList<QKeySequence>& keys, QObject* parent) {
-    auto* action = new QAction(FromModel(text), parent);
-    action->setShortcuts(keys);
-    action->setShortcutVisibleInContextMenu(true);
-    return action;
-}
-
 // The report box's font at its normal size, in points, so that it keeps its
 // size on a printer's page whatever the window's zoom.
 QFont PaperFont() {
@@ -46,15 +38,7 @@ QPalette PaperPalette() {
 
 ReportOutput::ReportOutput(const Form& form, char separator, QWidget& window,
                            std::function<const QWidget*()> picture)
-    : form_(form),
-      separator_(separator),
-      window_(window),
-      picture_(std::move(picture)),
-      print_(Command(texts::kPrint, {QKeySequence::Print}, this)),
-      save_(Command(texts::kSaveReport, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, this)) {
-    connect(print_, &QAction::triggered, this, &ReportOutput::print);
-    connect(save_, &QAction::triggered, this, &ReportOutput::save);
-}
+    : form_(form), separator_(separator), window_(window), picture_(std::move(picture)) {}
 
 ReportPages ReportOutput::pages() const {
     const WindowModel& model = form_.Model();
@@ -90,7 +74,7 @@ void ReportOutput::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(FromModel(product::kName));
     QPrintDialog dialog(&printer, &window_);
-    dialog.setWindowTitle(FromModel(texts::kPrint).remove(QChar(0x2026)));
+    dialog.setWindowTitle(DialogTitle(texts::kPrint));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -107,7 +91,7 @@ void ReportOutput::save() {
         {FromModel(texts::kPdfFilter), QStringLiteral("pdf")},
         {FromModel(texts::kTextFilter), QStringLiteral("txt")}};
     const std::optional<SaveTarget> target =
-        AskWhereToSave(&window_, FromModel(texts::kSaveReport), formats, folder_,
+        AskWhereToSave(&window_, DialogTitle(texts::kSaveReport), formats, folder_,
                        FromModel(texts::kReportFileName));
     if (!target) {
         return;

@@ -25,6 +25,11 @@ QAction* WindowCommands::add(Menu menu, std::string_view caption, std::string_vi
     return action;
 }
 
+void WindowCommands::adopt(Menu menu, QAction* action) {
+    action->setShortcutVisibleInContextMenu(true);
+    commands_.push_back({.action = action, .menu = menu, .enabled = {}});
+}
+
 void WindowCommands::appendTo(QMenu& menu, Menu kind) const {
     bool first = true;
     for (const Command& command : commands_) {
@@ -38,17 +43,20 @@ void WindowCommands::appendTo(QMenu& menu, Menu kind) const {
     }
 }
 
-void WindowCommands::extendMenu(QPlainTextEdit& box, Menu kind) {
+void WindowCommands::extendMenu(QPlainTextEdit& box, std::vector<Menu> kinds) {
     box.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&box, &QWidget::customContextMenuRequested, this, [this, &box, kind](QPoint where) {
-        // Qt makes its own entries afresh for each menu, for the selection
-        // and the clipboard of the moment.
-        QMenu* menu = box.createStandardContextMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        updateEnabled();
-        appendTo(*menu, kind);
-        menu->popup(box.viewport()->mapToGlobal(where));
-    });
+    connect(&box, &QWidget::customContextMenuRequested, this,
+            [this, &box, kinds = std::move(kinds)](QPoint where) {
+                // Qt makes its own entries afresh for each menu, for the selection
+                // and the clipboard of the moment.
+                QMenu* menu = box.createStandardContextMenu();
+                menu->setAttribute(Qt::WA_DeleteOnClose);
+                updateEnabled();
+                for (const Menu kind : kinds) {
+                    appendTo(*menu, kind);
+                }
+                menu->popup(box.viewport()->mapToGlobal(where));
+            });
 }
 
 void WindowCommands::updateEnabled() {

@@ -25,6 +25,7 @@ public:
         None,
         Data,    // the values list's and the weights list's
         Report,  // the report box's, after Qt's own entries
+        View,    // the report box's too, after the report's own
     };
 
     explicit WindowCommands(QWidget& window);
@@ -33,11 +34,13 @@ public:
     // Ctrl+Shift+Z"). enabled: when the command can run; empty, always.
     QAction* add(Menu menu, std::string_view caption, std::string_view keys,
                  std::function<void()> run, std::function<bool()> enabled = {});
+    // Shows an action that already has its keys in the menus of a kind.
+    void adopt(Menu menu, QAction* action);
     // Appends the commands of a menu kind to a menu, after a separator.
     void appendTo(QMenu& menu, Menu kind) const;
     // The text box's right-click menu: Qt's own entries, then the commands
-    // of the kind.
-    void extendMenu(QPlainTextEdit& box, Menu kind);
+    // of each kind in turn.
+    void extendMenu(QPlainTextEdit& box, std::vector<Menu> kinds);
     // Enables each command as its condition now says.
     void updateEnabled();
 
