@@ -24,6 +24,7 @@
 #include <functional>
 #include <string_view>
 
+#include "tests/modal_dialogs.h"
 #include "tests/test_support.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
@@ -75,27 +76,6 @@ protected:
     }
 
     static QString LocalText(const char* text) { return QString::fromStdString(Local(text)); }
-
-    // Does what a modal window of the type needs done, from inside its
-    // event loop, once it is shown; gives up after five seconds.
-    template <typename Modal>
-    static void whenModal(const std::function<void(Modal*)>& work, int tries = 500) {
-        QTimer::singleShot(10, [work, tries] {
-            if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
-                work(modal);
-            } else if (tries > 0) {
-                whenModal(work, tries - 1);
-            }
-        });
-    }
-
-    // Writes a name into the save dialog and presses Enter.
-    static void typeName(QFileDialog* dialog, const QString& name) {
-        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(edit, nullptr);
-        edit->setText(name);  // typed, its completions would pop up over the dialog
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
 };
 
 TEST_F(WindowPictureTest, ButtonAndF4OpenOneWindowThatShowsTheLists) {
@@ -171,12 +151,12 @@ TEST_F(WindowPictureTest, CtrlSSavesPngOrPdfWithTheLabelsAsText) {
                               {"plain", false, "plain.png", "\x89PNG"}};
     QTemporaryDir folder;
     for (const SaveCase& c : cases) {
-        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+        test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
             if (c.pdfFilter) {
                 QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")),
                                 Qt::Key_Down);
             }
-            typeName(dialog, folder.filePath(QString::fromUtf8(c.typed)));
+            test::TypeFileName(dialog, folder.filePath(QString::fromUtf8(c.typed)));
         });
         activate(picture);  // the offscreen platform gives it back no focus
         QTest::keyClick(picture, Qt::Key_S, Qt::ControlModifier);
@@ -214,12 +194,12 @@ TEST_F(WindowPictureTest, SavingWhereNoFileCanBeMadeSaysWhy) {
     }
     PictureWindow* picture = openByButton();
     QString message;
-    whenModal<QFileDialog>([&](QFileDialog* dialog) {
-        whenModal<QMessageBox>([&](QMessageBox* box) {
+    test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        test::WhenModal<QMessageBox>([&](QMessageBox* box) {
             message = box->text();
             box->close();
         });
-        typeName(dialog, path);
+        test::TypeFileName(dialog, path);
     });
     QTest::keyClick(picture, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(message,
