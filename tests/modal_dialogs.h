@@ -1,39 +1,76 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 // Answering the program's modal dialogs from a test: the work is done from
-// inside the dialog's own event loop, once it is shown.
+// inside the dialog's own event loop, once it is shown and has the focus, as
+// it would for the user.
 namespace sredna::test {
 
-// Does what a modal window of the type needs done; gives up after five
-// seconds.
+// Does what the next modal window of the type needs done. One that stays
+// after the answer is a failure, and goes.
 template <typename Modal>
-void WhenModal(const std::function<void(Modal*)>& work, int tries = 500) {
-    QTimer::singleShot(10, [work, tries] {
-        if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
-            work(modal);
-        } else if (tries > 0) {
-            WhenModal(work, tries - 1);
+void WhenModal(std::function<void(Modal*)> act) {
+    constexpr int kPatience = 300;  // ticks of 10 ms
+    struct State {
+        bool acted = false;
+        QPointer<Modal> modal;
+        int ticks = 0;
+    };
+    // The application's, so that a poll still waiting when a test ends goes
+    // with it.
+    auto* poll = new QTimer(qApp);
+    auto state = std::make_shared<State>();
+    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act), state] {
+        auto* shown = qobject_cast<Modal*>(QApplication::activeModalWidget());
+        if (!state->acted && shown != nullptr && !shown->isActiveWindow()) {
+            shown->activateWindow();
+        } else if (!state->acted && shown != nullptr) {
+            state->acted = true;
+            state->modal = shown;
+            act(shown);
+        } else if (state->acted && shown != nullptr && shown == state->modal) {
+            if (++state->ticks > kPatience) {
+                ADD_FAILURE() << "the dialog took no answer";
+                shown->reject();
+            }
+        } else if (state->acted) {
+            poll->stop();
+            poll->deleteLater();
         }
     });
+    poll->start(10);
 }
 
-// Writes a name into a file dialog and presses Enter.
-inline void TypeFileName(QFileDialog* dialog, const QString& name) {
-    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (edit == nullptr) {
+// Types a file's path into a file dialog, key by key, and presses Enter.
+inline void TypeFileName(QFileDialog* dialog, const QString& path) {
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name == nullptr) {
+        ADD_FAILURE() << "the dialog has no file name";
         dialog->reject();
         return;
     }
-    edit->setText(name);  // typed, its completions would pop up over the dialog
-    QTest::keyClick(edit, Qt::Key_Return);
+    name->selectAll();
+    // keyClicks knows only ASCII.
+    for (const QChar c : path) {
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, c, Qt::NoModifier);
+    }
+    // The names that complete the typed one may show, as the folder is read:
+    // they go first.
+    if (QWidget* completions = name->completer()->popup(); completions->isVisible()) {
+        QTest::keyClick(completions, Qt::Key_Escape);
+    }
+    QTest::keyClick(name, Qt::Key_Return);
 }
 
 }  // namespace sredna::test

@@ -23,6 +23,7 @@
 #include <string>
 
 #include "core/window_texts.h"
+#include "tests/modal_dialogs.h"
 #include "ui/command_keys.h"
 #include "ui/keys_window.h"
 #include "ui/main_window.h"
@@ -104,64 +105,15 @@ public:
 
     QString path(const QString& name) const { return folder.filePath(name); }
 
-    // Answers the next dialog of a kind, from inside its own event loop,
-    // once it has the focus as it would for the user. One that stays after
-    // the answer is a failure, and goes.
-    template <typename Dialog>
-    static void answer(std::function<void(Dialog*)> act) {
-        struct State {
-            bool acted = false;
-            QPointer<Dialog> dialog;
-            int ticks = 0;
-        };
-        auto* poll = new QTimer;
-        auto state = std::make_shared<State>();
-        QObject::connect(poll, &QTimer::timeout, [poll, act, state] {
-            auto* shown = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!state->acted && shown != nullptr && !shown->isActiveWindow()) {
-                shown->activateWindow();
-            } else if (!state->acted && shown != nullptr) {
-                state->acted = true;
-                state->dialog = shown;
-                act(shown);
-            } else if (state->acted && shown != nullptr && shown == state->dialog) {
-                if (++state->ticks > kPatience) {
-                    ADD_FAILURE() << "the dialog took no answer";
-                    shown->reject();
-                }
-            } else if (state->acted) {
-                poll->stop();
-                poll->deleteLater();
-            }
-        });
-        poll->start(10);
-    }
-    static constexpr int kPatience = 300;
     // Types a file's path into the next file dialog and presses Enter.
     static void chooseFile(const QString& path) {
-        answer<QFileDialog>([path](QFileDialog* dialog) {
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (name == nullptr) {
-                ADD_FAILURE() << "the dialog has no file name";
-                dialog->reject();
-                return;
-            }
-            // Key by key, as typed; keyClicks knows only ASCII.
-            for (const QChar c : path) {
-                QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, c, Qt::NoModifier);
-            }
-            // The names that complete the typed one may show, as the folder
-            // is read: they go first.
-            if (QWidget* completions = name->completer()->popup(); completions->isVisible()) {
-                QTest::keyClick(completions, Qt::Key_Escape);
-            }
-            QTest::keyClick(name, Qt::Key_Return);
-        });
+        test::WhenModal<QFileDialog>(
+            [path](QFileDialog* dialog) { test::TypeFileName(dialog, path); });
     }
     // Presses the button of the next message box that reads `text`, after
     // noting its buttons.
     static void pressAnswer(std::string_view text, QStringList* buttons = nullptr) {
-        answer<QMessageBox>([text, buttons](QMessageBox* box) {
+        test::WhenModal<QMessageBox>([text, buttons](QMessageBox* box) {
             for (QAbstractButton* button : box->buttons()) {
                 if (buttons != nullptr) {
                     buttons->append(button->text());
