@@ -322,8 +322,8 @@ void MainWindow::addCommands() {
     commands_.add(Menu::Report, texts::kPrint, texts::kPrintKeys, [this] { report_.print(); });
     commands_.add(Menu::Report, texts::kSaveReport, texts::kSaveReportKeys,
                   [this] { report_.save(); });
-    for (QAction* zoom : zoom_.actions()) {
-        commands_.adopt(Menu::View, zoom);
+    for (QAction* step : zoom_.actions()) {
+        commands_.adopt(Menu::View, step);
     }
     commands_.extendMenu(*controls_.text(kReportBox), {Menu::Report, Menu::View});
     // Whether there is something to undo, redo or save changes only with
