@@ -34,10 +34,18 @@ void WhenModal(std::function<void(Modal*)> act) {
     QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act), state] {
         auto* shown = qobject_cast<Modal*>(QApplication::activeModalWidget());
         if (!state->acted && shown != nullptr && !shown->isActiveWindow()) {
+            if (++state->ticks > kPatience) {
+                ADD_FAILURE() << "the dialog never got the focus";
+                shown->reject();
+                poll->stop();
+                poll->deleteLater();
+                return;
+            }
             shown->activateWindow();
         } else if (!state->acted && shown != nullptr) {
             state->acted = true;
             state->modal = shown;
+            state->ticks = 0;
             act(shown);
         } else if (state->acted && shown != nullptr && shown == state->modal) {
             if (++state->ticks > kPatience) {

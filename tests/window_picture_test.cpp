@@ -188,10 +188,12 @@ TEST_F(WindowPictureTest, CtrlSSavesPngOrPdfWithTheLabelsAsText) {
 
 // Where no file can be made, a message says so and nothing is left behind.
 TEST_F(WindowPictureTest, SavingWhereNoFileCanBeMadeSaysWhy) {
-    const QString path = QStringLiteral("/proc/графика.pdf");  // not even root makes files there
-    if (!QFileInfo(QStringLiteral("/proc")).isDir()) {
-        GTEST_SKIP() << "no /proc here";
-    }
+#ifndef Q_OS_LINUX
+    // Wine maps /proc to a drive folder that takes files; Windows has no
+    // folder that refuses even an administrator.
+    GTEST_SKIP() << "needs Linux's /proc, where not even root makes files";
+#endif
+    const QString path = QStringLiteral("/proc/графика.pdf");
     PictureWindow* picture = openByButton();
     QString message;
     test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
