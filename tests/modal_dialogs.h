@@ -5,26 +5,36 @@
 #include <QCompleter>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPointer>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <string>
 
 // Answering the program's modal dialogs from a test: the work is done from
 // inside the dialog's own event loop, once it is shown and has the focus, as
 // it would for the user.
 namespace sredna::test {
 
+// What a dialog left open says, for the failure that closes it.
+inline std::string Describe(const QWidget* modal) {
+    QString text = modal->windowTitle();
+    if (const auto* box = qobject_cast<const QMessageBox*>(modal)) {
+        text += QStringLiteral(": ") + box->text();
+    }
+    return text.toStdString();
+}
+
 // Does what the next modal window of the type needs done. One that stays
-// after the answer is a failure, and goes.
+// after the answer, or another that comes of it and stays, is a failure, and
+// goes.
 template <typename Modal>
 void WhenModal(std::function<void(Modal*)> act) {
     constexpr int kPatience = 300;  // ticks of 10 ms
     struct State {
         bool acted = false;
-        QPointer<Modal> modal;
         int ticks = 0;
     };
     // The application's, so that a poll still waiting when a test ends goes
@@ -32,30 +42,33 @@ void WhenModal(std::function<void(Modal*)> act) {
     auto* poll = new QTimer(qApp);
     auto state = std::make_shared<State>();
     QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act), state] {
-        auto* shown = qobject_cast<Modal*>(QApplication::activeModalWidget());
-        if (!state->acted && shown != nullptr && !shown->isActiveWindow()) {
-            if (++state->ticks > kPatience) {
-                ADD_FAILURE() << "the dialog never got the focus";
-                shown->reject();
-                poll->stop();
-                poll->deleteLater();
+        QWidget* top = QApplication::activeModalWidget();
+        if (!state->acted) {
+            auto* shown = qobject_cast<Modal*>(top);
+            if (shown == nullptr) {
                 return;
             }
-            shown->activateWindow();
-        } else if (!state->acted && shown != nullptr) {
-            state->acted = true;
-            state->modal = shown;
-            state->ticks = 0;
-            act(shown);
-        } else if (state->acted && shown != nullptr && shown == state->modal) {
-            if (++state->ticks > kPatience) {
-                ADD_FAILURE() << "the dialog took no answer";
-                shown->reject();
+            if (shown->isActiveWindow()) {
+                state->acted = true;
+                state->ticks = 0;
+                act(shown);
+                return;
             }
-        } else if (state->acted) {
+            if (++state->ticks <= kPatience) {
+                shown->activateWindow();
+                return;
+            }
+            ADD_FAILURE() << "the dialog never got the focus";
+        } else if (top == nullptr) {
             poll->stop();
             poll->deleteLater();
+            return;
+        } else if (++state->ticks <= kPatience) {
+            return;
+        } else {
+            ADD_FAILURE() << "a dialog took no answer: " << Describe(top);
         }
+        top->close();
     });
     poll->start(10);
 }
