@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyleOptionButton>
 #include <QTest>
 
+#include "tests/caption_room.h"
 #include "ui/main_window.h"
 
 namespace sredna {
@@ -172,13 +172,7 @@ TEST_F(WindowLayoutTest, CaptionsFitTheirControls) {
     }
     for (int i = 0; i < kMeanKindCount; ++i) {
         const QRadioButton* option = window.option1(i);
-        QStyleOptionButton style;
-        style.initFrom(option);
-        style.text = option->text();
-        const QRect contents =
-            option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
-        EXPECT_GE(contents.width() - option->fontMetrics().horizontalAdvance(option->text()), 0)
-            << option->text().toStdString();
+        EXPECT_GE(test::CaptionRoom(option), 0) << option->text().toStdString();
     }
     for (int i = 0; i < WindowModel::kCommandCount; ++i) {
         EXPECT_GE(room(window.command1(i), window.command1(i)->text()), 4) << i;

@@ -14,9 +14,9 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
-#include <QStyleOptionButton>
 #include <QTest>
 
+#include "tests/caption_room.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
 #include "ui/picture_window.h"
@@ -48,12 +48,7 @@ protected:
     static void ExpectCaptionsFit(const MainWindow& window, int percent) {
         for (int i = 0; i < kMeanKindCount; ++i) {
             const QRadioButton* option = window.option1(i);
-            QStyleOptionButton style;
-            style.initFrom(option);
-            style.text = option->text();
-            const QRect contents =
-                option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
-            EXPECT_GE(contents.width(), option->fontMetrics().horizontalAdvance(option->text()))
+            EXPECT_GE(test::CaptionRoom(option), 0)
                 << percent << "% " << option->text().toStdString();
         }
         for (int i = 0; i < WindowModel::kLabelCount; ++i) {
