@@ -31,8 +31,18 @@ exe=$(find "$unpacked" -name sredna.exe)
 started=$(date +%s.%N)
 program_start "$exe"
 window=$(program_window "$address" "$limit") || {
-    echo "no window within $limit s" >&2
-    exit 1
+    # Now and then a start under Wine, right after the tests, shows no window
+    # at all, where the same start a moment later shows it in a second: it
+    # gets one more try, and the log says so.
+    echo "no window within $limit s: the program is ended and started once more" >&2
+    "$wine_bin" taskkill /f /im sredna.exe </dev/null >/dev/null 2>&1 || true
+    program_kill
+    started=$(date +%s.%N)
+    program_start "$exe"
+    window=$(program_window "$address" "$limit") || {
+        echo "no window within $limit s, the second time too" >&2
+        exit 1
+    }
 }
 mapped=$(date +%s.%N)
 awk -v a="$started" -v b="$mapped" 'BEGIN { printf "window mapped after %.2f s\n", b - a }'
