@@ -88,6 +88,13 @@ void CopyFullColumn() {
     QGuiApplication::clipboard()->setText(column);
 }
 
+// "Чисти", its repaint done, and the focus on the emptied values list.
+void EmptyForPaste(MainWindow& window) {
+    QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    window.spis(kValuesList)->setFocus();
+}
+
 // Ctrl+V of a spreadsheet column of 32,767 decimal numbers into the emptied
 // values list, to the refreshed widget.
 void BM_PasteInWindow(benchmark::State& state) {
@@ -99,8 +106,7 @@ void BM_PasteInWindow(benchmark::State& state) {
     QListWidget* values = window.spis(kValuesList);
     for (auto _ : state) {
         state.PauseTiming();
-        QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
-        values->setFocus();
+        EmptyForPaste(window);
         state.ResumeTiming();
         QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
     }
@@ -127,9 +133,7 @@ void BM_PasteAndPaint(benchmark::State& state) {
     QListWidget* values = window.spis(kValuesList);
     for (auto _ : state) {
         state.PauseTiming();
-        QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
-        QCoreApplication::processEvents();
-        values->setFocus();
+        EmptyForPaste(window);
         state.ResumeTiming();
         QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
         QCoreApplication::processEvents();

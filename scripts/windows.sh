@@ -139,19 +139,20 @@ run_tests() {
     # they are written with WINE before them.
     # Each look-up on its own line: a command substitution inside another
     # command's arguments fails without stopping anything.
-    local font winepath
+    local font winepath fontdir
     font=$(fc-match -f '%{file}' 'Liberation Serif')
     winepath="$(windows_path "$qt/bin");$(runtime_path)"
+    fontdir=$(windows_path "${font%/*}")
     # Wine keeps the regional settings in the prefix's registry, and a program
     # started with another LANG writes its own there: tests of the two
     # locales side by side would read each other's decimal separator. The
     # comma-locale window tests run after all the others.
-    WINEPATH=$winepath WINEQT_QPA_FONTDIR="$(windows_path "${font%/*}")" LANG=C.UTF-8 \
-        ctest --test-dir "$build" --output-on-failure --no-tests=error --parallel "$(nproc)" \
-        --exclude-regex '\.comma$'
-    WINEPATH=$winepath WINEQT_QPA_FONTDIR="$(windows_path "${font%/*}")" \
-        ctest --test-dir "$build" --output-on-failure --no-tests=error --parallel "$(nproc)" \
-        --tests-regex '\.comma$'
+    local selection
+    for selection in --exclude-regex --tests-regex; do
+        WINEPATH=$winepath WINEQT_QPA_FONTDIR=$fontdir LANG=C.UTF-8 \
+            ctest --test-dir "$build" --output-on-failure --no-tests=error \
+            --parallel "$(nproc)" "$selection" '\.comma$'
+    done
 }
 
 # package FOLDER OUT: installs the build in FOLDER into FOLDER/stage and
