@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "ui/application.h"
-#include "ui/main_window.h"
+#include "ui/window/application.h"
+#include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

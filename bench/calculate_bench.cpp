@@ -2,9 +2,9 @@
 // values) and on 10,000 values, to show the report grows linearly.
 #include <benchmark/benchmark.h>
 
-#include "core/calculate.h"
-#include "core/random_sequence.h"
-#include "core/sample.h"
+#include "core/means/calculate.h"
+#include "core/numbers/random_sequence.h"
+#include "core/sample/sample.h"
 
 namespace sredna {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "core/calculate.h"
-#include "core/form.h"
+#include "core/means/calculate.h"
+#include "core/model/form.h"
 
 namespace sredna {
 namespace {

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "core/picture_model.h"
-#include "core/random_sequence.h"
-#include "core/sample.h"
+#include "core/numbers/random_sequence.h"
+#include "core/picture/picture_model.h"
+#include "core/sample/sample.h"
 
 namespace sredna {
 namespace {

@@ -20,9 +20,9 @@
 
 #include <array>
 
-#include "ui/application.h"
-#include "ui/main_window.h"
-#include "ui/picture_view.h"
+#include "ui/picture/picture_view.h"
+#include "ui/window/application.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

@@ -19,11 +19,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/arithmetic_fault.h"
-#include "core/calculate.h"
-#include "core/numbers.h"
-#include "core/picture_model.h"
-#include "core/window_model.h"
+#include "core/means/calculate.h"
+#include "core/model/window_model.h"
+#include "core/numbers/arithmetic_fault.h"
+#include "core/numbers/numbers.h"
+#include "core/picture/picture_model.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

@@ -36,10 +36,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/arithmetic_fault.h"
-#include "core/form.h"
-#include "core/numbers.h"
-#include "core/user_number.h"
+#include "core/model/form.h"
+#include "core/numbers/arithmetic_fault.h"
+#include "core/numbers/numbers.h"
+#include "core/numbers/user_number.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

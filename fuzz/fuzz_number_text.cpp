@@ -14,8 +14,8 @@
 #include <string>
 #include <system_error>
 
-#include "core/arithmetic_fault.h"
-#include "core/numbers.h"
+#include "core/numbers/arithmetic_fault.h"
+#include "core/numbers/numbers.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/numbers.h"
-#include "core/user_number.h"
+#include "core/numbers/numbers.h"
+#include "core/numbers/user_number.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {
@@ -69,9 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(std::fabs(read.value) < 1e15, Quoted(text) + " read as " + Shown(read.value));
     for (const char shownWith : {'.', ','}) {
         const std::string shown = sredna::GeneralNumberText(read.value, shownWith);
-        FUZZ_CHECK(sredna::ItemValue(shown) == read.value,
-                   Quoted(text) + " is written " + Quoted(shown) + ", which reads as " +
-                       Shown(sredna::ItemValue(shown)));
+        FUZZ_CHECK(sredna::ItemValue(shown) == read.value, Quoted(text) + " is written " +
+                                                               Quoted(shown) + ", which reads as " +
+                                                               Shown(sredna::ItemValue(shown)));
     }
     return 0;
 }

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/arithmetic_fault.h"
-#include "core/numbers.h"
+#include "core/numbers/arithmetic_fault.h"
+#include "core/numbers/numbers.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // The calculation driver: refusals, what is stored, faults, deviations.
-#include "core/calculate.h"
+#include "core/means/calculate.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/arithmetic_fault.h"
+#include "core/numbers/arithmetic_fault.h"
 #include "tests/test_support.h"
 
 namespace sredna {

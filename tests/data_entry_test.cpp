@@ -1,17 +1,17 @@
 // The pupil's own numbers: what the reader takes, the list edits' all or
 // nothing, and whole reports for typed values.
-#include "core/data_entry.h"
+#include "core/model/data_entry.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <optional>
 
-#include "core/form.h"
-#include "core/number_fields.h"
-#include "core/numbers.h"
-#include "core/user_number.h"
-#include "core/window_texts.h"
+#include "core/model/form.h"
+#include "core/model/window_texts.h"
+#include "core/numbers/number_fields.h"
+#include "core/numbers/numbers.h"
+#include "core/numbers/user_number.h"
 #include "tests/test_support.h"
 
 namespace sredna {

@@ -1,12 +1,12 @@
 // The window's handlers, driven through the model as the view drives them.
-#include "core/form.h"
+#include "core/model/form.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
-#include "core/arithmetic_fault.h"
+#include "core/numbers/arithmetic_fault.h"
 
 namespace sredna {
 namespace {

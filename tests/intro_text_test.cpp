@@ -1,4 +1,4 @@
-#include "ui/intro_text.h"
+#include "ui/window/intro_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/item_store.h"
+#include "core/model/item_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "core/list_box.h"
+#include "core/model/list_box.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "core/arithmetic_fault.h"
+#include "core/numbers/arithmetic_fault.h"
 
 namespace sredna {
 namespace {

@@ -1,5 +1,5 @@
 // Undo and redo of every kind of change to the values and weights lists.
-#include "core/list_history.h"
+#include "core/history/list_history.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/form.h"
+#include "core/model/form.h"
 #include "tests/test_support.h"
 
 namespace sredna {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <random>
 
-#include "core/numbers.h"
+#include "core/numbers/numbers.h"
 #include "tests/test_support.h"
 
 namespace sredna {

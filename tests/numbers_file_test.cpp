@@ -1,7 +1,7 @@
 // The numbers file: what spreadsheets and people write is split into the
 // right cells, whatever the encoding and separator; what is not a numbers
 // file is named with its first bad row and cell.
-#include "core/numbers_file.h"
+#include "core/files/numbers_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "core/form.h"
-#include "core/text_encoding.h"
-#include "core/window_model.h"
-#include "core/window_texts.h"
+#include "core/files/text_encoding.h"
+#include "core/model/form.h"
+#include "core/model/window_model.h"
+#include "core/model/window_texts.h"
 #include "tests/test_support.h"
 
 namespace sredna {

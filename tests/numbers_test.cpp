@@ -1,4 +1,4 @@
-#include "core/numbers.h"
+#include "core/numbers/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-#include "core/arithmetic_fault.h"
+#include "core/numbers/arithmetic_fault.h"
 
 namespace sredna {
 namespace {

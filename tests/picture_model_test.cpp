@@ -1,11 +1,11 @@
 // The picture's content: scale and ticks, stacks, centres and their reasons,
 // the balance line and the texts, in both separators.
-#include "core/picture_model.h"
+#include "core/picture/picture_model.h"
 
 #include <gtest/gtest.h>
 
-#include "core/random_sequence.h"
-#include "core/sample.h"
+#include "core/numbers/random_sequence.h"
+#include "core/sample/sample.h"
 #include "tests/test_support.h"
 
 namespace sredna {

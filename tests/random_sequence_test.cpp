@@ -1,4 +1,4 @@
-#include "core/random_sequence.h"
+#include "core/numbers/random_sequence.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "core/sample.h"
+#include "core/sample/sample.h"
 
 #include <gtest/gtest.h>
 
-#include "core/arithmetic_fault.h"
-#include "core/numbers.h"
+#include "core/numbers/arithmetic_fault.h"
+#include "core/numbers/numbers.h"
 
 namespace sredna {
 namespace {

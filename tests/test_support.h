@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/calculate.h"
-#include "core/window_model.h"
+#include "core/means/calculate.h"
+#include "core/model/window_model.h"
 
 namespace sredna::test {
 

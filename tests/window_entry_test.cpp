@@ -14,9 +14,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/window_texts.h"
+#include "core/model/window_texts.h"
 #include "tests/qt_warnings.h"
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

@@ -22,12 +22,12 @@
 #include <memory>
 #include <string>
 
-#include "core/window_texts.h"
+#include "core/model/window_texts.h"
 #include "tests/modal_dialogs.h"
-#include "ui/command_keys.h"
-#include "ui/keys_window.h"
-#include "ui/main_window.h"
-#include "ui/model_text.h"
+#include "ui/text/model_text.h"
+#include "ui/window/command_keys.h"
+#include "ui/window/keys_window.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

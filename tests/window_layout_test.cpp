@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "tests/caption_room.h"
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

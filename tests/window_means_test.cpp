@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/window_model.h"
+#include "core/model/window_model.h"
 
 #include <gtest/gtest.h>
 

@@ -26,8 +26,8 @@
 
 #include "tests/modal_dialogs.h"
 #include "tests/test_support.h"
-#include "ui/main_window.h"
-#include "ui/picture_view.h"
+#include "ui/picture/picture_view.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "ui/layout.h"
-#include "ui/main_window.h"
+#include "ui/window/layout.h"
+#include "ui/window/main_window.h"
 
 // So that a failure shows the point, not its bytes.
 void PrintTo(const QPoint& point, std::ostream* os) {

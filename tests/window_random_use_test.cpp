@@ -15,7 +15,7 @@
 #include <random>
 
 #include "tests/qt_warnings.h"
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

@@ -17,12 +17,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/report_texts.h"
 #include "tests/modal_dialogs.h"
-#include "ui/main_window.h"
-#include "ui/model_text.h"
-#include "ui/picture_view.h"
-#include "ui/picture_window.h"
+#include "ui/output/report_texts.h"
+#include "ui/picture/picture_view.h"
+#include "ui/picture/picture_window.h"
+#include "ui/text/model_text.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

@@ -20,9 +20,9 @@
 #include <string_view>
 #include <utility>
 
-#include "ui/intro_text.h"
-#include "ui/main_window.h"
-#include "ui/text_lines.h"
+#include "ui/text/text_lines.h"
+#include "ui/window/intro_text.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

@@ -17,9 +17,9 @@
 #include <QTest>
 
 #include "tests/caption_room.h"
-#include "ui/main_window.h"
-#include "ui/picture_view.h"
-#include "ui/picture_window.h"
+#include "ui/picture/picture_view.h"
+#include "ui/picture/picture_window.h"
+#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {

@@ -1,5 +1,5 @@
 // The classroom zoom's steps and its cap.
-#include "core/zoom_steps.h"
+#include "core/zoom/zoom_steps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,154 @@
+#include "core/history/list_history.h"
+
+#include <numeric>
+#include <utility>
+
+namespace sredna {
+
+void ListHistory::PackedTexts::Append(const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) {
+        chars += text;
+        ends.push_back(static_cast<std::uint32_t>(chars.size()));
+    }
+}
+
+std::vector<std::string> ListHistory::PackedTexts::Unpack() const {
+    std::vector<std::string> texts;
+    texts.reserve(ends.size());
+    std::uint32_t from = 0;
+    for (const std::uint32_t end : ends) {
+        texts.emplace_back(chars, from, end - from);
+        from = end;
+    }
+    return texts;
+}
+
+std::size_t ListHistory::PackedTexts::Bytes() const {
+    return chars.capacity() + ends.capacity() * sizeof(std::uint32_t);
+}
+
+ListHistory::ListHistory(WindowModel& model, std::size_t memoryCap)
+    : model_(model), memoryCap_(memoryCap) {
+    model_.Spis(kValuesList).SetJournal(this);
+    model_.Spis(kWeightsList).SetJournal(this);
+}
+
+ListHistory::~ListHistory() {
+    model_.Spis(kValuesList).SetJournal(nullptr);
+    model_.Spis(kWeightsList).SetJournal(nullptr);
+}
+
+void ListHistory::Record(int list, ItemSplice splice) {
+    if (applying_) {
+        return;
+    }
+    if (!pending_) {
+        // The first change of a step: the selection is still the one before.
+        pending_ = Step{};
+        pending_->selectedBefore = model_.Spis(kValuesList).Selected();
+    }
+    std::vector<Splice>& splices = pending_->splices;
+    // Appends right after the list's last change join it: a paste of many
+    // values, or a sample drawn after a clear, is one splice per list.
+    for (std::size_t i = splices.size(); i-- > 0;) {
+        Splice& last = splices[i];
+        if (last.list != list) {
+            continue;
+        }
+        if (splice.removed.empty() &&
+            splice.position == last.position + static_cast<int>(last.inserted.Count())) {
+            last.inserted.Append(splice.inserted);
+            return;
+        }
+        break;
+    }
+    Splice packed{.list = list, .position = splice.position, .removed = {}, .inserted = {}};
+    packed.removed.Append(splice.removed);
+    packed.inserted.Append(splice.inserted);
+    splices.push_back(std::move(packed));
+}
+
+bool ListHistory::CloseStep() {
+    if (!pending_) {
+        return false;
+    }
+    Step step = std::move(*pending_);
+    pending_.reset();
+    step.selectedAfter = model_.Spis(kValuesList).Selected();
+    for (Splice& splice : step.splices) {
+        splice.removed.chars.shrink_to_fit();
+        splice.removed.ends.shrink_to_fit();
+        splice.inserted.chars.shrink_to_fit();
+        splice.inserted.ends.shrink_to_fit();
+    }
+    step.bytes = Bytes(step);
+    memory_ -=
+        std::accumulate(redo_.begin(), redo_.end(), std::size_t{0},
+                        [](std::size_t sum, const Step& dropped) { return sum + dropped.bytes; });
+    redo_.clear();
+    memory_ += step.bytes;
+    undo_.push_back(std::move(step));
+    while (memory_ > memoryCap_ && undo_.size() > 1) {
+        DropOldest();
+    }
+    return true;
+}
+
+void ListHistory::Undo() {
+    CloseStep();
+    if (undo_.empty()) {
+        return;
+    }
+    Apply(undo_.back(), false);
+    redo_.push_back(std::move(undo_.back()));
+    undo_.pop_back();
+}
+
+void ListHistory::Redo() {
+    CloseStep();
+    if (redo_.empty()) {
+        return;
+    }
+    Apply(redo_.back(), true);
+    undo_.push_back(std::move(redo_.back()));
+    redo_.pop_back();
+}
+
+void ListHistory::Apply(const Step& step, bool forward) {
+    applying_ = true;
+    auto apply = [this, forward](const Splice& splice) {
+        const PackedTexts& gone = forward ? splice.removed : splice.inserted;
+        const PackedTexts& back = forward ? splice.inserted : splice.removed;
+        model_.Spis(splice.list)
+            .ReplaceRange(splice.position, static_cast<int>(gone.Count()), back.Unpack());
+    };
+    // Taken back in the reverse order of making: each splice's position is
+    // that of the lists as they were just before it.
+    if (forward) {
+        for (const Splice& splice : step.splices) {
+            apply(splice);
+        }
+    } else {
+        for (std::size_t i = step.splices.size(); i-- > 0;) {
+            apply(step.splices[i]);
+        }
+    }
+    applying_ = false;
+    // Selecting the value selects its weight through the click event.
+    model_.Spis(kValuesList).SetSelected(forward ? step.selectedAfter : step.selectedBefore);
+}
+
+void ListHistory::DropOldest() {
+    memory_ -= undo_.front().bytes;
+    undo_.pop_front();
+}
+
+std::size_t ListHistory::Bytes(const Step& step) {
+    return std::accumulate(step.splices.begin(), step.splices.end(),
+                           sizeof(Step) + step.splices.capacity() * sizeof(Splice),
+                           [](std::size_t bytes, const Splice& splice) {
+                               return bytes + splice.removed.Bytes() + splice.inserted.Bytes();
+                           });
+}
+
+}  // namespace sredna

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/means/calculate.h"
+#include "core/means/report.h"
+#include "core/model/window_model.h"
+
+// The branches of Calculate, one per kind of mean. Each writes its report
+// and returns its mean, or the reason it has none.
+namespace sredna::branches {
+
+// The harmonic and geometric means are taken over positive values only; the
+// first value that is not refuses the run on its running line.
+inline constexpr std::string_view kZeroRefusal = "Между въведените стойности не трябва да има 0!";
+inline constexpr std::string_view kNegativeRefusal =
+    "Между въведените стойности не трябва да има отрицателни числа!";
+
+MeanOutcome Arithmetic(const ListBox& values, Report& report);
+MeanOutcome Quadratic(const ListBox& values, Report& report);
+MeanOutcome Harmonic(const ListBox& values, Report& report);
+MeanOutcome Geometric(const ListBox& values, Report& report);
+MeanOutcome Weighted(const ListBox& values, const ListBox& weights, Report& report);
+MeanOutcome Median(const ListBox& values, ListBox& workList, Report& report);
+
+}  // namespace sredna::branches

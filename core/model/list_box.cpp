@@ -1,0 +1,141 @@
+#include "core/model/list_box.h"
+
+#include "core/numbers/arithmetic_fault.h"
+#include "core/numbers/numbers.h"
+
+namespace sredna {
+
+ListBox::ListBox(int index, const EventHub& hub, const std::vector<std::string>& items,
+                 ListStyle style)
+    : index_(index), hub_(hub), items_(items), style_(style) {}
+
+const std::string& ListBox::Item(int position) const {
+    static const std::string kEmpty;
+    if (position < 0 || position >= Count()) {
+        return kEmpty;
+    }
+    return items_.At(position);
+}
+
+void ListBox::SetSelected(int position) {
+    if (position == selected_ || position < -1 || position >= Count() ||
+        (position == -1 && style_.keepsSelection)) {
+        return;
+    }
+    selected_ = position;
+    hub_.Notify(ChangeKind::ListSelection, index_);
+    hub_.RaiseListClick(index_);
+}
+
+void ListBox::AddItem(std::string text) {
+    if (Count() >= kMaxItems) {
+        throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+    }
+    int position = Count();
+    if (style_.sorted && order_ == SortOrder::Text) {
+        position = items_.UpperBound(text, TextLess);
+    } else if (style_.sorted) {
+        // The new text is read once, the items it passes once each.
+        position = items_.UpperBound(ItemValue(text), [](double key, const std::string& item) {
+            return key < ItemValue(item);
+        });
+    }
+    if (journal_ != nullptr) {
+        journal_->Record(index_, {.position = position, .removed = {}, .inserted = {text}});
+    }
+    items_.Insert(position, std::move(text));
+    ++revision_;
+    hub_.Notify(ChangeKind::ListItems, index_);
+    // The selection stays on its item when an insertion lands before it.
+    if (selected_ >= position) {
+        ++selected_;
+        hub_.Notify(ChangeKind::ListSelection, index_);
+    }
+}
+
+void ListBox::SetItem(int position, std::string text) {
+    if (style_.sorted || position < 0 || position >= Count()) {
+        return;
+    }
+    if (journal_ != nullptr) {
+        journal_->Record(index_,
+                         {.position = position, .removed = {Item(position)}, .inserted = {text}});
+    }
+    items_.Replace(position, std::move(text));
+    ++revision_;
+    hub_.Notify(ChangeKind::ListItems, index_);
+}
+
+bool ListBox::Precedes(std::string_view a, std::string_view b) const {
+    return order_ == SortOrder::Text ? TextLess(a, b) : ItemValue(a) < ItemValue(b);
+}
+
+void ListBox::RemoveItem(int position) {
+    if (position < 0 || position >= Count()) {
+        return;
+    }
+    if (journal_ != nullptr) {
+        journal_->Record(index_,
+                         {.position = position, .removed = {Item(position)}, .inserted = {}});
+    }
+    items_.Erase(position);
+    ++revision_;
+    hub_.Notify(ChangeKind::ListItems, index_);
+    if (selected_ == position) {
+        selected_ = -1;
+        hub_.Notify(ChangeKind::ListSelection, index_);
+    } else if (selected_ > position) {
+        --selected_;
+        hub_.Notify(ChangeKind::ListSelection, index_);
+    }
+}
+
+void ListBox::Clear() {
+    if (journal_ != nullptr && Count() > 0) {
+        journal_->Record(index_, {.position = 0, .removed = items_.TakeAll(), .inserted = {}});
+    }
+    items_.Clear();
+    ++revision_;
+    hub_.Notify(ChangeKind::ListItems, index_);
+    if (selected_ != -1) {
+        selected_ = -1;
+        hub_.Notify(ChangeKind::ListSelection, index_);
+    }
+}
+
+void ListBox::ReplaceRange(int position, int count, const std::vector<std::string>& items) {
+    if (style_.sorted || position < 0 || count < 0 || position > Count() - count ||
+        Count() - count + static_cast<int>(items.size()) > kMaxItems) {
+        return;
+    }
+    if (journal_ != nullptr) {
+        ItemSplice splice{.position = position, .removed = {}, .inserted = items};
+        for (int p = position; p < position + count; ++p) {
+            splice.removed.push_back(Item(p));
+        }
+        journal_->Record(index_, std::move(splice));
+    }
+    // From the end of the range, so no later item moves more than once.
+    for (int p = position + count - 1; p >= position; --p) {
+        items_.Erase(p);
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items_.Insert(position + static_cast<int>(i), items[i]);
+    }
+    ++revision_;
+    hub_.Notify(ChangeKind::ListItems, index_);
+    // The selection is the caller's to set: the range may have held it.
+    if (selected_ >= Count()) {
+        selected_ = -1;
+        hub_.Notify(ChangeKind::ListSelection, index_);
+    }
+}
+
+void ListBox::SetVisible(bool visible) {
+    if (style_.visible != visible) {
+        style_.visible = visible;
+        hub_.Notify(ChangeKind::ListVisible, index_);
+    }
+}
+
+}  // namespace sredna

@@ -1,0 +1,205 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "core/model/product.h"
+
+// Every text the window shows, in one place: captions, names for screen
+// readers, the editing menu and help, and the lines that refuse an entry.
+// The reports' own lines stay with the calculations that write them, and the
+// introduction with its box. Every character belongs to Windows code page
+// 1251, as the program's texts always have.
+namespace sredna::texts {
+
+// The kinds of mean, by option index. "пpетеглена" is written with a Latin
+// "p" as its second letter, as it always has been in this program.
+inline constexpr std::array<std::string_view, 6> kOptionCaptions = {
+    "аритметична", "квадратична", "хармонична", "геометрична", "пpетеглена", "медиана"};
+// A screen reader spells out a word that mixes scripts letter by letter, so
+// the weighted option is named with a Cyrillic "р".
+inline constexpr std::string_view kWeightedAccessibleName = "претеглена";
+
+inline constexpr std::array<std::string_view, 3> kCommandCaptions = {"Чисти", "Случайни",
+                                                                     "Изчисли"};
+inline constexpr std::string_view kFrameCaption = "Средна стойност";
+// Label1 by index; element 4 is Etiket(4).
+inline constexpr std::array<std::string_view, 6> kLabelCaptions = {
+    "Математика - средна стойност", "Брой ел.", "Стойности", "медиана", "т", "Интервал"};
+
+// The window's caption is the publisher's address, three spaces and a title;
+// screen readers get the title alone. The installers find a running copy by
+// the caption, so it comes from the top CMakeLists.txt with the other names.
+// There is no publisher site yet.
+inline constexpr std::string_view kWindowCaption = product::kWindowCaption;
+inline constexpr std::string_view kCaptionText = product::kCaptionTitle;
+
+// The introduction box and the report box, for screen readers.
+inline constexpr std::array<std::string_view, 2> kTextBoxNames = {"Въведение", "Резултат"};
+
+// The editing menu of the values and weights lists.
+inline constexpr std::string_view kAddValue = "Добави стойност";
+inline constexpr std::string_view kEdit = "Промени";
+inline constexpr std::string_view kDelete = "Изтрий";
+inline constexpr std::string_view kCopyAll = "Копирай всички";
+inline constexpr std::string_view kPaste = "Постави";
+
+// The classroom zoom of the whole window.
+inline constexpr std::string_view kZoomIn = "Увеличи";
+inline constexpr std::string_view kZoomOut = "Намали";
+inline constexpr std::string_view kZoomNormal = "Нормален размер";
+
+// Tooltips and accessible descriptions: how to edit each list.
+inline constexpr std::string_view kValuesHelp =
+    "Двоен щрак или F2 – промяна на стойност; Insert – нова стойност; Delete – изтриване "
+    "на стойността и теглото й; Ctrl+C – копиране на всички; Ctrl+V – поставяне на числа "
+    "в края; десен бутон – меню.";
+inline constexpr std::string_view kWeightsHelp =
+    "Теглата са цели числа от 1 до 32767, а сборът им е най-много 32767. Двоен щрак или "
+    "F2 – промяна на тегло; Delete – изтриване на стойността и теглото й; Ctrl+C – "
+    "копиране на всички; Ctrl+V – поставяне на тегла от избраното място надолу; десен "
+    "бутон – меню.";
+
+// Refusals of an entry, one line in the report box. A refused text is
+// quoted between kOpenQuote and kCloseQuote, shortened with kEllipsis.
+inline constexpr std::string_view kOpenQuote = "„";
+inline constexpr std::string_view kCloseQuote = "“";
+inline constexpr std::string_view kEllipsis = "…";
+inline constexpr std::string_view kNotANumber =
+    " не е число: пишат се цифри и по желание знак, една десетична запетая или точка и "
+    "степенен показател, както в „1,5E-05“.";
+inline constexpr std::string_view kTooManyDigits = " има повече от 15 значещи цифри.";
+inline constexpr std::string_view kTooManyDecimals =
+    " има повече от 15 цифри след десетичния знак.";
+inline constexpr std::string_view kOutOfRange =
+    " е извън допустимия обхват: по абсолютна стойност числото трябва да е по-малко от 10^15.";
+inline constexpr std::string_view kNotAWeight = " не е тегло: теглото е цяло число от 1 до 32767.";
+// "„1,000“ може да е число с отделени хиляди или десетична дроб: пишете
+// десетичния знак като „.“, а хилядите – без разделител." with the settings'
+// separator.
+inline constexpr std::string_view kMayBeThousands =
+    " може да е число с отделени хиляди или десетична дроб: пишете десетичния знак като „";
+inline constexpr std::string_view kMayBeThousandsEnd = "“, а хилядите – без разделител.";
+// A pasted line whose plain spaces may group thousands.
+inline constexpr std::string_view kSpacesMayGroup =
+    " може да е едно число с хиляди или няколко числа: пишете по едно число на ред или ги "
+    "разделяйте с „;“, а хилядите – без интервал.";
+// "Списъкът побира най-много 32767 стойности: в него има C, а поставяните са
+// повече от R."
+inline constexpr std::string_view kTooManyValues =
+    "Списъкът побира най-много 32767 стойности: в него има ";
+inline constexpr std::string_view kTooManyValuesPasted = ", а поставяните са повече от ";
+inline constexpr std::string_view kListFull =
+    "Списъкът побира най-много 32767 стойности и е пълен.";
+// "Теглата за поставяне са повече от редовете от позиция P надолу (R)."
+inline constexpr std::string_view kTooManyWeights =
+    "Теглата за поставяне са повече от редовете от позиция ";
+inline constexpr std::string_view kTooManyWeightsRows = " надолу (";
+// "Сборът на всички тегла ще стане N, а може да е най-много 32767." and, when
+// values are added, what their weights are.
+inline constexpr std::string_view kWeightsTotal = "Сборът на всички тегла ще стане ";
+inline constexpr std::string_view kWeightsTotalLimit = ", а може да е най-много 32767.";
+inline constexpr std::string_view kWeightsTotalOfNewValues =
+    ", а може да е най-много 32767 (всяка нова стойност е с тегло 1).";
+inline constexpr std::string_view kNothingToPaste = "В буфера за обмен няма числа за поставяне.";
+
+// Numbers files. A refusal names the file, and where it can the first bad
+// row and cell: "Файлът „оценки.csv“, ред 4, клетка 2: „x“ не е тегло: …".
+inline constexpr std::string_view kFile = "Файлът ";
+inline constexpr std::string_view kFileRow = ", ред ";
+inline constexpr std::string_view kFileCell = ", клетка ";
+inline constexpr std::string_view kFileWhere = ": ";
+inline constexpr std::string_view kFileTooLarge = " не е файл с числа: по-голям е от 4 MB.";
+inline constexpr std::string_view kFileNotText = " не е файл с числа: не е текст.";
+inline constexpr std::string_view kFileEmpty = " е празен: в него няма числа.";
+inline constexpr std::string_view kFileTooManyRows = "списъкът побира най-много 32767 стойности.";
+inline constexpr std::string_view kFileTooManyColumns =
+    "числата са в една колона (стойностите) или в две (стойностите и теглата им).";
+inline constexpr std::string_view kFileMissingWeight = "липсва теглото на стойността.";
+// "…, ред R, клетка 2: сборът на теглата дотук е N, а може да е най-много 32767."
+inline constexpr std::string_view kFileWeightsTotal = "сборът на теглата дотук е ";
+// "Прочетени са N стойности от файла „…“." or, for one, "Прочетена е 1 …".
+inline constexpr std::string_view kFileReadOne = "Прочетена е 1 стойност от файла ";
+inline constexpr std::string_view kFileRead = "Прочетени са ";
+inline constexpr std::string_view kFileReadValues = " стойности от файла ";
+
+// The window's commands on the values and weights lists, each with its keys,
+// as the keys window lists them and the window binds them: alternatives are
+// separated by ", ".
+inline constexpr std::string_view kOpenNumbers = "Отвори числа…";
+inline constexpr std::string_view kOpenNumbersKeys = "Ctrl+O";
+inline constexpr std::string_view kSaveNumbers = "Запази числата…";
+inline constexpr std::string_view kSaveNumbersKeys = "Ctrl+S";
+inline constexpr std::string_view kUndo = "Отмени";
+inline constexpr std::string_view kUndoKeys = "Ctrl+Z";
+inline constexpr std::string_view kRedo = "Върни";
+inline constexpr std::string_view kRedoKeys = "Ctrl+Y, Ctrl+Shift+Z";
+inline constexpr std::string_view kKeysWindowKeys = "F1";
+inline constexpr std::string_view kPrintKeys = "Ctrl+P";
+inline constexpr std::string_view kSaveReportKeys = "Ctrl+Shift+S";
+
+// The file dialogs of numbers files.
+inline constexpr std::string_view kOpenNumbersTitle = "Отвори числа";
+inline constexpr std::string_view kSaveNumbersTitle = "Запази числата";
+inline constexpr std::string_view kNumbersFilter = "Числа (*.csv)";
+inline constexpr std::string_view kAllFilesFilter = "Всички файлове (*)";
+inline constexpr std::string_view kNumbersSuffix = "csv";
+
+// Messages about numbers files, titled with the program's name. The name of
+// the file goes between the two parts.
+inline constexpr std::string_view kMessageTitle = "Средна стойност";
+inline constexpr std::string_view kCannotRead = "Файлът „";
+inline constexpr std::string_view kCannotReadEnd =
+    "“ не може да се прочете. Проверете дали още съществува и дали имате право да го четете.";
+inline constexpr std::string_view kCannotWrite = "Числата не са запазени: файлът „";
+inline constexpr std::string_view kCannotWriteEnd =
+    "“ не може да се запише. Проверете дали имате право да пишете в папката и дали на диска "
+    "има място.";
+inline constexpr std::string_view kMessageOk = "Добре";
+// Asked before the lists' numbers would be lost.
+inline constexpr std::string_view kUnsavedQuestion =
+    "Стойностите и теглата са променени след последното запазване. Да се запазят ли?";
+inline constexpr std::string_view kSaveAnswer = "Запази";
+inline constexpr std::string_view kDiscardAnswer = "Не запазвай";
+inline constexpr std::string_view kCancelAnswer = "Отказ";
+
+// The keys window (F1): every key of the program and what it does, in the
+// main window and in the picture window.
+struct KeyHelp {
+    std::string_view keys;
+    std::string_view does;
+};
+inline constexpr std::string_view kKeysTitle = "Клавиши – Средна стойност";
+inline constexpr std::string_view kCloseKeys = "Затвори";
+inline constexpr std::string_view kMainWindowKeys = "В главния прозорец";
+inline constexpr std::array kMainKeys = {
+    KeyHelp{kKeysWindowKeys, "Този списък на клавишите."},
+    KeyHelp{kOpenNumbersKeys, "Отваря файл с числа на мястото на стойностите и теглата."},
+    KeyHelp{kSaveNumbersKeys, "Запазва стойностите и теглата във файл с числа."},
+    KeyHelp{kUndoKeys, "Отменя последната промяна на стойностите или теглата."},
+    KeyHelp{kRedoKeys, "Връща отменената промяна."},
+    KeyHelp{"F2", "Променя избраната стойност или тегло (също двоен щрак)."},
+    KeyHelp{"Enter, Esc", "Приема или отказва въведеното число."},
+    KeyHelp{"Insert", "Добавя нова стойност в края на списъка."},
+    KeyHelp{"Delete", "Изтрива избраната стойност и теглото й."},
+    KeyHelp{"Ctrl+C", "Копира всички стойности или всички тегла."},
+    KeyHelp{"Ctrl+V",
+            "Поставя числа: стойности в края на списъка, тегла от избраното място "
+            "надолу."},
+    KeyHelp{"F4", "Отваря графиката на стойностите."},
+    KeyHelp{kPrintKeys, "Печата отчета (и графиката, ако е отворена)."},
+    KeyHelp{kSaveReportKeys, "Запазва отчета като PDF или като текст."},
+    KeyHelp{"Ctrl+=, Ctrl++", "Увеличава прозореца."},
+    KeyHelp{"Ctrl+-", "Намалява прозореца."},
+    KeyHelp{"Ctrl+0", "Връща нормалния размер на прозореца."},
+};
+inline constexpr std::string_view kPictureWindowKeys = "В прозореца „Графика“";
+inline constexpr std::array kPictureKeys = {
+    KeyHelp{"Ctrl+C", "Копира графиката като изображение."},
+    KeyHelp{"Ctrl+S", "Запазва графиката като PNG или PDF."},
+};
+inline constexpr std::string_view kKeysNote =
+    "В текстовите полета Ctrl+Z, Ctrl+Y и Ctrl+Shift+Z отменят и връщат промени на текста, "
+    "не на списъците.";
+
+}  // namespace sredna::texts

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/means/calculate.h"
+#include "core/model/window_model.h"
+#include "core/picture/dot_stacks.h"
+#include "core/picture/number_line.h"
+
+namespace sredna {
+
+// How much the view can fit, counted in dots and tick labels: it measures
+// its fonts and its size, the picture does not.
+struct PictureGeometry {
+    int columns = 60;      // dots side by side across the plot
+    int stackHeight = 20;  // dots one above the other in a stack
+    int maxTicks = 10;     // tick labels side by side
+
+    bool operator==(const PictureGeometry&) const = default;
+};
+
+// One of the six centres on the strip under the line: its value and label
+// ("хармонична = 3,63636363636364"), or the reason it has none
+// ("геометрична: има отрицателни стойности").
+struct Centre {
+    std::optional<double> value;
+    double position = 0;
+    NoMeanReason reason = NoMeanReason::None;
+    std::string label;
+};
+
+// From a distinct value to the mean, at the row of the value's top dot.
+struct DeviationSegment {
+    double from = 0;
+    double to = 0;
+    int row = 1;
+};
+
+// A value the report names as nearest to or farthest from the mean: its
+// index among the distinct values, and the item text the report writes.
+struct NamedValue {
+    int value = -1;
+    std::string text;
+};
+
+// Everything the picture shows, worked out here so that the view only maps
+// positions (0 at the line's low end, 1 at its high end) onto its width and
+// rows onto its height. Every number is the one the report writes for the
+// same lists, from the same calculations. Which tick and centre labels
+// collide depends on their widths, so stepping them down is the view's.
+struct Picture {
+    int valueCount = 0;
+    NumberLine line;
+    DotStacks stacks;
+    std::string dotLegend;  // "= 10 стойности"
+    MeanKind kind = MeanKind::Arithmetic;
+    // The arithmetic and weighted means are balance points: their mark is a
+    // triangle, the others' another shape.
+    bool balancePoint = false;
+    std::array<Centre, kMeanKindCount> centres;  // by kind
+    std::vector<std::string> reasons;            // the lines under the strip
+    std::vector<DeviationSegment> deviations;
+    std::optional<NamedValue> nearest;
+    std::optional<NamedValue> farthest;
+    std::string balance;  // "отляво 5, отдясно 5"
+    std::string description;
+
+    const Centre& Selected() const { return centres.at(static_cast<std::size_t>(kind)); }
+};
+
+// The picture of the values list (and for the weighted kind its weights) for
+// the selected kind. Changes nothing in the lists.
+Picture BuildPicture(const ListBox& values, const ListBox& weights, MeanKind kind, char separator,
+                     const PictureGeometry& geometry);
+
+}  // namespace sredna

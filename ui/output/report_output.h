@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+#include "core/model/form.h"
+#include "ui/output/report_pages.h"
+
+class QWidget;
+
+namespace sredna {
+
+// The report on paper and in a file: printed through the system's print
+// dialog, or saved as a PDF of the same pages or as the report's text alone.
+// The pages carry the picture when its window is open and still shows what
+// the report says.
+class ReportOutput {
+public:
+    // picture: the picture window, once it has been made.
+    ReportOutput(const Form& form, char separator, QWidget& window,
+                 std::function<const QWidget*()> picture);
+
+    // "Печат…"
+    void print();
+    // "Запази отчета…"
+    void save();
+
+    // What goes on the pages now.
+    ReportPages pages() const;
+
+private:
+    const Form& form_;
+    char separator_;
+    QWidget& window_;
+    std::function<const QWidget*()> picture_;
+    QString folder_;  // where the last report was saved
+};
+
+}  // namespace sredna

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include "core/model/window_model.h"
+#include "core/picture/picture_model.h"
+
+class QIODevice;
+
+namespace sredna {
+
+// The picture of the values and weights lists and the selected kind, built
+// from the model when it changes and painted to the widget's size. Screen
+// readers meet it as a chart described in words.
+class PictureView : public QWidget {
+    Q_OBJECT
+
+public:
+    PictureView(const WindowModel& model, char separator, QWidget* parent);
+
+    // The lists or the kind have changed: the picture follows now if it is
+    // shown, and otherwise when it is next shown.
+    void modelChanged();
+
+    const Picture& picture() const { return picture_; }
+    // The picture as shown, at twice the pixels, for documents and print.
+    QImage image() const;
+    // The picture as shown, as one vector PDF page of its size; false if the
+    // PDF could not be written.
+    bool writePdf(QIODevice& device) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // A zoom step changes the font, and with it how much fits.
+    void changeEvent(QEvent* event) override;
+
+private:
+    // What the widget's size has room for.
+    PictureGeometry fitting() const;
+    void rebuild();
+    void paint(QPainter& painter) const;
+
+    const WindowModel& model_;
+    char separator_;
+    Picture picture_;
+    // The room the picture was built for: another size rebuilds it.
+    PictureGeometry geometry_;
+    bool stale_ = true;
+};
+
+}  // namespace sredna

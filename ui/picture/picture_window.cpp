@@ -1,0 +1,133 @@
+#include "ui/picture/picture_window.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QScreen>
+#include <QSizeF>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include <array>
+#include <optional>
+
+#include "ui/output/save_file.h"
+#include "ui/picture/picture_view.h"
+#include "ui/picture/picture_window_texts.h"
+#include "ui/text/model_text.h"
+#include "ui/window/layout.h"
+
+namespace sredna {
+
+PictureWindow::PictureWindow(const WindowModel& model, char separator, const QSize& size,
+                             const QSize& minimum)
+    : QWidget(nullptr, Qt::Window), view_(new PictureView(model, separator, this)) {
+    setWindowTitle(FromModel(texts::kPictureWindowTitle));
+    // Closing the main window ends the program, this one open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(QMargins());
+    layout->addWidget(view_);
+    setMinimumSize(minimum);
+    resize(size);
+
+    struct Command {
+        std::string_view text;
+        QKeySequence keys;
+        void (PictureWindow::*run)();
+    };
+    const std::array<Command, 2> commands = {
+        Command{texts::kCopyPicture, QKeySequence(QKeySequence::Copy), &PictureWindow::copy},
+        Command{texts::kSavePicture, QKeySequence(Qt::CTRL | Qt::Key_S), &PictureWindow::saveAs}};
+    for (const Command& command : commands) {
+        auto* action = new QAction(FromModel(command.text), this);
+        action->setShortcut(command.keys);
+        action->setShortcutVisibleInContextMenu(true);
+        connect(action, &QAction::triggered, this, command.run);
+        addAction(action);
+    }
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void PictureWindow::setZoom(double factor, const QFont& font, const QSize& minimum) {
+    setFont(font);
+    setMinimumSize(minimum);
+    if (factor_ && factor != *factor_) {
+        resize((QSizeF(size()) * (factor / *factor_)).toSize());
+    }
+    factor_ = factor;
+}
+
+void PictureWindow::present(const QWidget& beside) {
+    if (!placed_) {
+        placed_ = true;
+        placeBeside(beside);
+    }
+    if (isMinimized()) {
+        showNormal();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void PictureWindow::modelChanged() {
+    view_->modelChanged();
+}
+
+void PictureWindow::placeBeside(const QWidget& other) {
+    const QScreen* screen = other.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    // This window has no frame before it is shown: it will have the other's.
+    const QRect otherFrame = other.frameGeometry();
+    const QRect otherInside = other.geometry();
+    const QMargins edges(
+        otherInside.left() - otherFrame.left(), otherInside.top() - otherFrame.top(),
+        otherFrame.right() - otherInside.right(), otherFrame.bottom() - otherInside.bottom());
+    const std::optional<QRect> frame = layout::FrameBeside(
+        otherFrame, size().grownBy(edges), minimumWidth() + edges.left() + edges.right(),
+        screen->availableGeometry());
+    if (frame) {
+        setGeometry(frame->marginsRemoved(edges));
+    }
+}
+
+void PictureWindow::copy() {
+    const QImage image = view_->image();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    auto* copied = new QMimeData;
+    copied->setImageData(image);
+    copied->setData(QStringLiteral("image/png"), png);
+    QGuiApplication::clipboard()->setMimeData(copied);
+}
+
+void PictureWindow::saveAs() {
+    if (folder_.isEmpty()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        folder_ = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    }
+    const std::vector<FileFormat> formats = {{FromModel(texts::kPngFilter), QStringLiteral("png")},
+                                             {FromModel(texts::kPdfFilter), QStringLiteral("pdf")}};
+    const std::optional<SaveTarget> target =
+        AskWhereToSave(this, DialogTitle(texts::kSavePicture), formats, folder_,
+                       FromModel(texts::kPictureFileName));
+    if (!target) {
+        return;
+    }
+    const bool pdf = target->format == 1;
+    SaveWhole(this, target->path, texts::kNotSaved, [this, pdf](QIODevice& file) {
+        return pdf ? view_->writePdf(file) : view_->image().save(&file, "PNG");
+    });
+}
+
+}  // namespace sredna

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "core/model/window_model.h"
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace sredna {
+
+// The window's widgets, each at the index of the model's control it shows.
+// The window creates them; the parts that edit and refresh them read them
+// from here.
+struct Controls {
+    std::array<QListWidget*, WindowModel::kListCount> spis{};
+    std::array<QPlainTextEdit*, WindowModel::kTextCount> text1{};
+    std::array<QRadioButton*, kMeanKindCount> option1{};
+    std::array<QPushButton*, WindowModel::kCommandCount> command1{};
+    // Label1 by index; element 4 is Etiket(4).
+    std::array<QLabel*, WindowModel::kLabelCount> labels{};
+    QGroupBox* frame1 = nullptr;
+
+    QListWidget* list(int index) const { return spis.at(static_cast<std::size_t>(index)); }
+    QPlainTextEdit* text(int index) const { return text1.at(static_cast<std::size_t>(index)); }
+    QRadioButton* option(int index) const { return option1.at(static_cast<std::size_t>(index)); }
+    QPushButton* command(int index) const { return command1.at(static_cast<std::size_t>(index)); }
+    QLabel* label(int index) const { return labels.at(static_cast<std::size_t>(index)); }
+};
+
+}  // namespace sredna

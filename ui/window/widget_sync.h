@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QObject>
+
+#include <bitset>
+
+#include "core/model/form.h"
+#include "core/model/model_events.h"
+#include "core/model/window_model.h"
+#include "ui/window/controls.h"
+
+class QListWidgetItem;
+
+namespace sredna {
+
+// Keeps the widgets in step with the model. Every user action runs through
+// handle(): the model's controls send change notices as they change, which
+// are noted here; the form then ends the action (one step to undo), and one
+// refresh updates only the widgets that changed.
+class WidgetSync : public QObject {
+    Q_OBJECT
+
+public:
+    WidgetSync(Form& form, const Controls& controls);
+
+    // Runs one user action against the model, then shows what changed. An
+    // action that comes while a refresh runs is a widget echoing what it was
+    // just shown, and is dropped.
+    template <typename Action>
+    void handle(Action action) {
+        if (refreshing_) {
+            return;
+        }
+        action();
+        form_.EndAction();
+        refresh();
+    }
+
+    // The next refresh shows every control as the model holds it.
+    void markAll();
+    // The next refresh shows the list's selection as the model holds it,
+    // changed or not.
+    void markSelection(int index);
+    // Rows shown from now on in this list can be edited in place.
+    void setEditable(int index);
+
+    // A row of the widget's own at the end of a list (the row Insert opens),
+    // which refreshes neither count, change nor remove until it is let go:
+    // kept, when the model has taken it as its own last item, or dropped.
+    QListWidgetItem* addHeldRow(int index);
+    void keepHeldRow(int index);
+    // Dropping it also marks the list's selection.
+    void dropHeldRow(int index);
+
+signals:
+    // A refresh has shown new items or a new selection of the values list or
+    // the weights list.
+    void entryListsShown();
+    // The model's values list, weights list or kind changed in the last
+    // action: what the picture shows.
+    void pictureInputsChanged();
+
+private:
+    void noteChange(const Change& change);
+    void refresh();
+    void showList(int index, bool items);
+    void rebuildList(int index);
+    void showText(int index);
+
+    Form& form_;
+    WindowModel& model_;
+    const Controls& controls_;
+
+    // What the model changed since the last refresh.
+    std::bitset<WindowModel::kListCount> listItems_;
+    std::bitset<WindowModel::kListCount> listSelections_;
+    std::bitset<WindowModel::kListCount> listVisibility_;
+    std::bitset<WindowModel::kTextCount> texts_;
+    std::bitset<WindowModel::kLabelCount> labelVisibility_;
+    bool options_ = false;
+    bool pictureInputs_ = false;
+
+    std::bitset<WindowModel::kListCount> editable_;
+    std::bitset<WindowModel::kListCount> heldRows_;
+    bool refreshing_ = false;
+};
+
+}  // namespace sredna
