@@ -70,12 +70,6 @@ TEST_F(CalculateTest, StoresTheMeanOfEveryKindButTheMedian) {
     EXPECT_EQ(model.StoredMean, before);
 }
 
-TEST_F(CalculateTest, TheTinyHarmonicDeviationComesFromTheStoredDouble) {
-    Run(MeanKind::Harmonic, std::vector<std::string>(5, "123"));
-    EXPECT_LT(model.StoredMean, 123);
-    EXPECT_EQ(model.StoredMean, std::nextafter(123.0, 0.0));
-}
-
 TEST_F(CalculateTest, ASecondCalculationReplacesTheReport) {
     std::string first = Run(MeanKind::Quadratic, {"3", "4"});
     std::string second = Run(MeanKind::Quadratic, {"3", "4"});
@@ -85,10 +79,10 @@ TEST_F(CalculateTest, ASecondCalculationReplacesTheReport) {
 TEST_F(CalculateTest, MedianKeepsTheValuesListAndFillsTheWorkList) {
     Run(MeanKind::Median, {"10", "9", "10", "10"});
     EXPECT_EQ(model.Spis(kValuesList).Items(), (std::vector<std::string>{"10", "9", "10", "10"}));
-    EXPECT_EQ(model.Spis(kMedianList).Items(), (std::vector<std::string>{" 9", "10"}));
+    EXPECT_EQ(model.Spis(kMedianList).Items(), (std::vector<std::string>{" 9", "10", "10", "10"}));
     Run(MeanKind::Median, {"7", "12", "7", "100", "3"});
     EXPECT_EQ(model.Spis(kMedianList).Items(),
-              (std::vector<std::string>{"  3", "  7", " 12", "100"}));
+              (std::vector<std::string>{"  3", "  7", "  7", " 12", "100"}));
 }
 
 TEST_F(CalculateTest, DeviationTiesNameTheLowestPosition) {

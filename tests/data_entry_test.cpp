@@ -172,7 +172,10 @@ std::string Refusal(const std::string& quoted, std::string_view reason) {
 const std::string kFifteenZh = "жжжжжжжжжжжжжжж";
 
 std::vector<EditCase> EditCases() {
-    const std::string notANumber = std::string(texts::kNotANumber);
+    // The example is written with the settings' separator, here ".".
+    const std::string notANumber =
+        " не е число: пишат се цифри и по желание знак, една десетична запетая или точка и "
+        "степенен показател, както в „1.5E-05“.";
     const std::string notAWeight = std::string(texts::kNotAWeight);
     return {
         {"edit_value", [](DataEntry& e) { return e.EditValue(1, " 2,50 "); }, {"1", "2.5", "3"}},
@@ -343,8 +346,7 @@ TEST(EditTest, APasteBeyond32767ValuesIsRefusedWhole) {
     EXPECT_EQ(model.Spis(kValuesList).Item(4), "1,5");
     EXPECT_FALSE(form.Entry().PasteValues("2"));
     EXPECT_EQ(model.Text1(kReportBox).Text(),
-              "Списъкът побира най-много 32767 стойности: в него има 32767, а поставяните са "
-              "повече от 0.\r\n");
+              "Списъкът побира най-много 32767 стойности и е пълен.\r\n");
     EXPECT_FALSE(form.Entry().AddValue("2"));
     EXPECT_EQ(model.Text1(kReportBox).Text(),
               "Списъкът побира най-много 32767 стойности и е пълен.\r\n");
@@ -372,9 +374,8 @@ struct TypedCase {
 const std::string kMin = "Минимално отклонение от изчислената средна стойност = ";
 const std::string kMax = "Максималмо отклонение от изчислената средна стойност = ";
 const std::string kAt = " при стойност ";
-const std::vector<std::string> kMedianHead = {
-    "Изчислявам медиана на въведените данни:", "Данните се подреждат във възходящ ред.",
-    "Изтриват се повтарящите се стойности."};
+const std::vector<std::string> kMedianHead = {"Изчислявам медиана на въведените данни:",
+                                              "Данните се подреждат във възходящ ред."};
 
 std::vector<std::string> Median(std::vector<std::string> lines) {
     lines.insert(lines.begin(), kMedianHead.begin(), kMedianHead.end());
@@ -449,14 +450,18 @@ std::vector<TypedCase> TypedCases() {
           kMax + "2.1" + kAt + "2.5"}},
         // As texts "-1" < "-5" < " 3"; as numbers -5 < -1 < 3.
         {"median_of_negatives_in_numeric_order", MeanKind::Median, "-1 -5 3 -5", "",
-         Median({"Новата съвкупност съдържа 3 елемента.",
-                 "При нечетен брой елементи медиана е елемент номер 2 със стойност -1",
-                 "медиана = -1"})},
-        {"median_odd_keeps_padding", MeanKind::Median, "100;-1.5;7;100", "",
+         Median({"Новата съвкупност съдържа 4 елемента.",
+                 "При четен брой елементи медиана е полусума на елементи с номера 2 и 3",
+                 "медиана = -3"})},
+        {"median_odd_keeps_padding", MeanKind::Median, "100;-1.5;7", "",
          Median({"Новата съвкупност съдържа 3 елемента.",
                  "При нечетен брой елементи медиана е елемент номер 2 със стойност    7",
                  "медиана = 7"})},
-        {"median_even_of_decimals", MeanKind::Median, "10 -2 2.5 10.0 -0.5", "",
+        {"median_odd_of_decimals_with_a_repeat", MeanKind::Median, "10 -2 2.5 10.0 -0.5", "",
+         Median({"Новата съвкупност съдържа 5 елемента.",
+                 "При нечетен брой елементи медиана е елемент номер 3 със стойност  2.5",
+                 "медиана = 2.5"})},
+        {"median_even_of_decimals", MeanKind::Median, "10 -2 2.5 -0.5", "",
          Median({"Новата съвкупност съдържа 4 елемента.",
                  "При четен брой елементи медиана е полусума на елементи с номера 2 и 3",
                  "медиана = 1"})},
@@ -489,12 +494,11 @@ INSTANTIATE_TEST_SUITE_P(Kinds, TypedReportTest,
                                     (std::get<1>(row.param) == '.' ? "_point" : "_comma");
                          });
 
-// The work list holds the distinct values padded to one width, in numeric
-// order.
+// The work list holds every value padded to one width, in numeric order.
 TEST(TypedMedianTest, WorkListIsInNumericOrder) {
     test::CalculationRun run(MeanKind::Median, {"10", "-2", "2,5", "10", "-0,5"}, ',');
     EXPECT_EQ(run.model.Spis(kMedianList).Items(),
-              (std::vector<std::string>{"  -2", "-0,5", " 2,5", "  10"}));
+              (std::vector<std::string>{"  -2", "-0,5", " 2,5", "  10", "  10"}));
     EXPECT_EQ(run.model.Spis(kValuesList).Items(),
               (std::vector<std::string>{"10", "-2", "2,5", "10", "-0,5"}));
 }

@@ -77,22 +77,73 @@ TEST(MeanPropertiesTest, AgreeWithDirectComputationAndTheirOrder) {
     }
 }
 
-// The median of the distinct values, against a sort of the numbers.
-TEST(MeanPropertiesTest, MedianIsThatOfTheDistinctValues) {
+// The median of all the values, repeats included, against a sort of the
+// numbers.
+TEST(MeanPropertiesTest, MedianIsThatOfAllTheValues) {
     std::mt19937 engine(777);
     for (int round = 0; round < 200; ++round) {
         Sample s = Draw(engine);
-        std::vector<double> distinct = s.v;
-        std::sort(distinct.begin(), distinct.end());
-        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-        const std::size_t m = distinct.size();
+        std::vector<double> sorted = s.v;
+        std::sort(sorted.begin(), sorted.end());
+        const std::size_t m = sorted.size();
         const double expected =
-            m % 2 == 1 ? distinct[m / 2] : (distinct[m / 2 - 1] + distinct[m / 2]) / 2;
+            m % 2 == 1 ? sorted[m / 2] : 0.5 * sorted[m / 2 - 1] + 0.5 * sorted[m / 2];
         test::CalculationRun run(MeanKind::Median, s.values, '.');
         const std::string& report = run.report;
         std::string last = "медиана = " + GeneralNumberText(expected, '.') + "\r\n";
         ASSERT_TRUE(report.ends_with(last)) << report;
         ASSERT_EQ(run.model.Spis(kMedianList).Count(), static_cast<int>(m));
+    }
+}
+
+// Every kind gives equal values back exactly, however long the running sum
+// that rounding could carry past them.
+TEST(MeanPropertiesTest, EqualValuesGiveThemselvesBack) {
+    for (const std::string value : {"7", "2.5", "0.1", "999999999999999"}) {
+        for (const int count : {2, 50, 32767}) {
+            const std::vector<std::string> values(static_cast<std::size_t>(count), value);
+            for (int kind = 0; kind < kMeanKindCount; ++kind) {
+                test::CalculationRun run(static_cast<MeanKind>(kind), values, '.',
+                                         std::vector<std::string>(values.size(), "1"));
+                const std::string at = " при стойност " + value + "\r\n";
+                SCOPED_TRACE(value + " x" + std::to_string(count) + ", kind " +
+                             std::to_string(kind));
+                if (kind == static_cast<int>(MeanKind::Median)) {
+                    EXPECT_TRUE(run.report.ends_with("медиана = " + value + "\r\n"));
+                    continue;
+                }
+                EXPECT_EQ(run.model.StoredMean, std::stod(value));
+                EXPECT_TRUE(run.report.ends_with(" = 0" + at +
+                                                 "Максималмо отклонение от "
+                                                 "изчислената средна стойност = 0" +
+                                                 at))
+                    << run.report.substr(run.report.size() - 300);
+            }
+        }
+    }
+}
+
+// A mean never leaves the values' range, whatever the rounding.
+TEST(MeanPropertiesTest, StayBetweenTheSmallestAndTheLargestValue) {
+    std::mt19937 engine(4242);
+    std::uniform_int_distribution<int> digits(1, 15);
+    for (int round = 0; round < 300; ++round) {
+        Sample s = Draw(engine);
+        // Values that share their leading digits, where rounding shows most.
+        const double base = std::pow(10.0, digits(engine));
+        for (std::size_t i = 0; i < s.v.size(); ++i) {
+            s.v[i] = base - s.v[i] / 1000;
+            s.values[i] = GeneralNumberText(s.v[i], '.');
+            s.v[i] = std::stod(s.values[i]);
+        }
+        const auto [low, high] = std::minmax_element(s.v.begin(), s.v.end());
+        for (int kind = 0; kind < kMeanKindCount; ++kind) {
+            test::CalculationRun run(static_cast<MeanKind>(kind), s.values, '.', s.weights);
+            if (kind != static_cast<int>(MeanKind::Median)) {
+                ASSERT_GE(run.model.StoredMean, *low) << run.report;
+                ASSERT_LE(run.model.StoredMean, *high) << run.report;
+            }
+        }
     }
 }
 

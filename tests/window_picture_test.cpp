@@ -110,8 +110,8 @@ TEST_F(WindowPictureTest, FollowsAPasteAndTheKindAtOnce) {
     EXPECT_EQ(shown.Selected().label, Local("аритметична = 3.875"));
     EXPECT_EQ(shown.balance, Local("отляво 6.25, отдясно 6.25"));
     QTest::mouseClick(window.option1(static_cast<int>(MeanKind::Median)), Qt::LeftButton);
-    EXPECT_EQ(shown.Selected().label, Local("медиана = 2.5"));  // of the distinct values
-    EXPECT_TRUE(description().contains(LocalText("Избрана: медиана = 2.5.")));
+    EXPECT_EQ(shown.Selected().label, Local("медиана = 4.75"));
+    EXPECT_TRUE(description().contains(LocalText("Избрана: медиана = 4.75.")));
 }
 
 TEST_F(WindowPictureTest, CtrlCCopiesThePictureAsAnImage) {

@@ -24,14 +24,14 @@ struct Padded {
 
 }  // namespace
 
-// The median of the distinct values. The texts are padded with spaces to one
-// width and go into the sorted work list. Plain whole numbers are sorted and
-// compared as texts, as they always have been; any other values ("-1",
-// "2,5") by the numbers they read as, since their text order is not numeric.
+// The median of all the values, repeats included, as pupils are taught it.
+// The texts are padded with spaces to one width and go into the sorted work
+// list. Plain whole numbers are sorted as texts, as they always have been;
+// any other values ("-1", "2,5") by the numbers they read as, since their
+// text order is not numeric.
 MeanOutcome Median(const ListBox& values, ListBox& workList, Report& report) {
     report.Start("Изчислявам медиана на въведените данни:");
     report.Append("Данните се подреждат във възходящ ред.", kCrLf);
-    report.Append("Изтриват се повтарящите се стойности.", kCrLf);
 
     const int last = values.Count() - 1;
     std::size_t width = values.Item(0).size();
@@ -58,15 +58,11 @@ MeanOutcome Median(const ListBox& values, ListBox& workList, Report& report) {
     auto less = [plain](const Padded& a, const Padded& b) {
         return plain ? ListBox::TextLess(a.text, b.text) : a.number < b.number;
     };
-    auto same = [plain](const Padded& a, const Padded& b) {
-        return plain ? a.text == b.text : a.number == b.number;
-    };
     // In the work list's order, equal ones in the order they came, as
-    // inserting them one by one would leave them; of the repeats, which then
-    // stand together, the first stays. Sorting first and adding the distinct
-    // texts in order keeps a long list from moving its items over and over.
+    // inserting them one by one would leave them. Sorting first and adding
+    // the texts in order keeps a long list from moving its items over and
+    // over.
     std::stable_sort(padded.begin(), padded.end(), less);
-    padded.erase(std::unique(padded.begin(), padded.end(), same), padded.end());
     workList.Clear();
     workList.SetSortOrder(plain ? SortOrder::Text : SortOrder::Numeric);
     for (Padded& entry : padded) {

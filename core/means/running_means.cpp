@@ -18,6 +18,9 @@ struct RunningMean {
     // below: a reciprocal of 0, a logarithm of 0 or of a negative.
     bool positiveOnly;
     bool writesTotal;
+    // The quadratic mean lies between the smallest and largest magnitude,
+    // not value: of -3 and 0,5 it is 2,15.
+    bool byMagnitude;
     double (*term)(double value);
     void (*writeTerm)(Report& report, double value);
     double (*mean)(double sum, int count);
@@ -29,6 +32,7 @@ const RunningMean kArithmetic{
     .runningLabel = kSumLabel,
     .positiveOnly = false,
     .writesTotal = true,
+    .byMagnitude = false,
     .term = [](double v) { return v; },
     .writeTerm = [](Report& r, double v) { r.Append(" добавям ", v, kCrLf); },
     .mean = [](double sum, int n) { return sum / n; },
@@ -43,6 +47,7 @@ const RunningMean kQuadratic{
     .runningLabel = kSumLabel,
     .positiveOnly = false,
     .writesTotal = true,
+    .byMagnitude = true,
     .term = [](double v) { return Checked(v * v); },
     .writeTerm = [](Report& r, double v) { r.Append(" добавям ", v, " * ", v, kCrLf); },
     .mean = [](double sum, int n) { return std::sqrt(sum / n); },
@@ -57,6 +62,7 @@ const RunningMean kHarmonic{
     .runningLabel = kSumLabel,
     .positiveOnly = true,
     .writesTotal = true,
+    .byMagnitude = false,
     .term = [](double v) { return Checked(1.0 / v); },
     .writeTerm = [](Report& r, double v) { r.Append(" добавям 1 /", v, kCrLf); },
     .mean = [](double sum, int n) { return Checked(n / sum); },
@@ -73,6 +79,7 @@ const RunningMean kGeometric{
     .runningLabel = "към натрупаното произведение ",
     .positiveOnly = true,
     .writesTotal = false,
+    .byMagnitude = false,
     .term = [](double v) { return std::log(v); },
     .writeTerm = [](Report& r, double v) { r.Append(" добавям log (", v, ")", kCrLf); },
     .mean = [](double sum, int n) { return Checked(std::exp(sum / n)); },
@@ -86,6 +93,7 @@ MeanOutcome Run(const RunningMean& kind, const ListBox& values, Report& report) 
     const int count = values.Count();
     report.Start(kind.header);
     double sum = 0;
+    ValueRange range;
     for (int p = 0; p < count; ++p) {
         report.Append(kind.runningLabel, sum);
         double v = ItemValue(values.Item(p));
@@ -97,8 +105,9 @@ MeanOutcome Run(const RunningMean& kind, const ListBox& values, Report& report) 
         }
         sum = Checked(sum + kind.term(v));
         kind.writeTerm(report, v);
+        range.Take(kind.byMagnitude ? std::abs(v) : v);
     }
-    double mean = kind.mean(sum, count);
+    const double mean = range.Clamp(kind.mean(sum, count));
     if (kind.writesTotal) {
         report.Append("Обща сума ", sum, " брой елементи: ", count, kCrLf);
     }

@@ -12,6 +12,7 @@ MeanOutcome Weighted(const ListBox& values, const ListBox& weights, Report& repo
     report.Start("Изчислявам средна пpетеглена стойност:");
     double sum = 0;
     std::int16_t weightTotal = 0;
+    ValueRange range;
     for (int p = 0; p < values.Count(); ++p) {
         if (p >= weights.Count()) {
             throw ArithmeticFault(ArithmeticFault::Kind::MissingWeight);
@@ -22,11 +23,12 @@ MeanOutcome Weighted(const ListBox& values, const ListBox& weights, Report& repo
         sum = Checked(sum + Checked(v * w));
         report.Append(" добавям стойност ", v, " * ", w, " - брой елементи ", kCrLf);
         weightTotal = ToInt16(weightTotal + w);
+        range.Take(v);
     }
     if (weightTotal == 0) {
         throw ArithmeticFault(ArithmeticFault::Kind::DivisionByZero);
     }
-    double mean = sum / weightTotal;
+    const double mean = range.Clamp(sum / weightTotal);
     report.Append("Обща сума ", sum, " брой елементи: ", weightTotal, kCrLf);
     report.Append("средна пpетеглена: ", mean, kCrLf);
     return MeanOutcome::Of(mean);
