@@ -202,7 +202,9 @@ TEST_F(WindowEntryTest, BadInputChangesNothingAndSaysWhy) {
              key(values, Qt::Key_F2);
              typeInEditor(QStringLiteral("12a"));
          },
-         "„12a“" + std::string(texts::kNotANumber)},
+         "„12a“ не е число: пишат се цифри и по желание знак, една десетична запетая или точка и "
+         "степенен показател, както в „1" +
+             std::string(1, separator()) + "5E-05“."},
         {[&] {
              key(values, Qt::Key_Insert);
              typeInEditor(QStringLiteral("1234567890123,456"));

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -232,8 +233,9 @@ TEST_F(WindowFilesTest, NumbersSavedOpenAgainAndABadFileChangesNothing) {
     const Lists before = lists();
     openFile(bad.fileName());
     EXPECT_EQ(lists(), before);
-    EXPECT_EQ(report(),
-              "Файлът „лош.csv“, ред 2, клетка 1: „x“" + std::string(texts::kNotANumber) + "\r\n");
+    EXPECT_EQ(report(), "Файлът „лош.csv“, ред 2, клетка 1: „x“" + std::string(texts::kNotANumber) +
+                            QLocale::system().decimalPoint().toStdString() +
+                            std::string(texts::kNotANumberEnd) + "\r\n");
 }
 
 // Closing after a change by hand asks, with Bulgarian answers: "Отказ"

@@ -66,7 +66,8 @@ std::string Quoted(std::string_view text) {
 std::string DataEntry::Reason(NumberRefusal refusal) const {
     switch (refusal) {
         case NumberRefusal::NotANumber:
-            return std::string(texts::kNotANumber);
+            return std::string(texts::kNotANumber) + separator_ +
+                   std::string(texts::kNotANumberEnd);
         case NumberRefusal::TooManyDigits:
             return std::string(texts::kTooManyDigits);
         case NumberRefusal::TooManyDecimals:
@@ -221,8 +222,10 @@ bool DataEntry::PasteValues(std::string_view clipboard) {
         return false;
     }
     if (numbers.size() > static_cast<std::size_t>(room)) {
-        Refuse(std::string(texts::kTooManyValues) + std::to_string(values.Count()) +
-               std::string(texts::kTooManyValuesPasted) + std::to_string(room) + ".");
+        Refuse(room == 0
+                   ? std::string(texts::kListFull)
+                   : std::string(texts::kTooManyValues) + std::to_string(values.Count()) +
+                         std::string(texts::kTooManyValuesPasted) + std::to_string(room) + ".");
         return false;
     }
     std::vector<Committed> committed;

@@ -65,9 +65,11 @@ inline constexpr std::string_view kWeightsHelp =
 inline constexpr std::string_view kOpenQuote = "„";
 inline constexpr std::string_view kCloseQuote = "“";
 inline constexpr std::string_view kEllipsis = "…";
+// "… не е число: …, както в „1,5E-05“." with the settings' separator.
 inline constexpr std::string_view kNotANumber =
     " не е число: пишат се цифри и по желание знак, една десетична запетая или точка и "
-    "степенен показател, както в „1,5E-05“.";
+    "степенен показател, както в „1";
+inline constexpr std::string_view kNotANumberEnd = "5E-05“.";
 inline constexpr std::string_view kTooManyDigits = " има повече от 15 значещи цифри.";
 inline constexpr std::string_view kTooManyDecimals =
     " има повече от 15 цифри след десетичния знак.";
@@ -85,7 +87,7 @@ inline constexpr std::string_view kSpacesMayGroup =
     " може да е едно число с хиляди или няколко числа: пишете по едно число на ред или ги "
     "разделяйте с „;“, а хилядите – без интервал.";
 // "Списъкът побира най-много 32767 стойности: в него има C, а поставяните са
-// повече от R."
+// повече от R."; when it is already full, kListFull.
 inline constexpr std::string_view kTooManyValues =
     "Списъкът побира най-много 32767 стойности: в него има ";
 inline constexpr std::string_view kTooManyValuesPasted = ", а поставяните са повече от ";
@@ -126,9 +128,9 @@ inline constexpr std::string_view kFileReadValues = " стойности от ф
 // The window's commands on the values and weights lists, each with its keys,
 // as the keys window lists them and the window binds them: alternatives are
 // separated by ", ".
-inline constexpr std::string_view kOpenNumbers = "Отвори числа…";
+inline constexpr std::string_view kOpenNumbers = "Отвори числа от файл…";
 inline constexpr std::string_view kOpenNumbersKeys = "Ctrl+O";
-inline constexpr std::string_view kSaveNumbers = "Запази числата…";
+inline constexpr std::string_view kSaveNumbers = "Запази числата във файл…";
 inline constexpr std::string_view kSaveNumbersKeys = "Ctrl+S";
 inline constexpr std::string_view kUndo = "Отмени";
 inline constexpr std::string_view kUndoKeys = "Ctrl+Z";
@@ -139,8 +141,8 @@ inline constexpr std::string_view kPrintKeys = "Ctrl+P";
 inline constexpr std::string_view kSaveReportKeys = "Ctrl+Shift+S";
 
 // The file dialogs of numbers files.
-inline constexpr std::string_view kOpenNumbersTitle = "Отвори числа";
-inline constexpr std::string_view kSaveNumbersTitle = "Запази числата";
+inline constexpr std::string_view kOpenNumbersTitle = "Отвори числа от файл";
+inline constexpr std::string_view kSaveNumbersTitle = "Запази числата във файл";
 inline constexpr std::string_view kNumbersFilter = "Числа (*.csv)";
 inline constexpr std::string_view kAllFilesFilter = "Всички файлове (*)";
 inline constexpr std::string_view kNumbersSuffix = "csv";

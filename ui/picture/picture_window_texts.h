@@ -20,7 +20,7 @@ inline constexpr std::string_view kPictureName = "Графика на стойн
 
 // Its commands, in its right-click menu with their keys.
 inline constexpr std::string_view kCopyPicture = "Копирай като изображение";
-inline constexpr std::string_view kSavePicture = "Запази като…";
+inline constexpr std::string_view kSavePicture = "Запази графиката…";
 
 // The save dialog: its filters and the name it offers.
 inline constexpr std::string_view kPngFilter = "Изображение PNG (*.png)";
