@@ -59,7 +59,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$build" -j 2
 (cd "$build" && cpack -G DEB >/dev/null)
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(sed -n 's/^version=//p' "$build/deb.env")
 name="sredna_${version}_$(dpkg --print-architecture).deb"
 deb="$build/$name"
 [ -f "$deb" ] || { echo "cpack did not make $deb" >&2; exit 1; }

@@ -82,6 +82,8 @@ install_packages() {
 build_libraries() {
     qt=$(scripts/windows/qt.sh)
     gtest=$(scripts/windows/gtest.sh)
+    # Qt's source is fetched: the machine's sources go back as they were.
+    scripts/windows/apt-source.sh --remove
 }
 
 # configure_build FOLDER [CMAKE OPTION...]: Qt's toolchain file loads ours.
@@ -147,12 +149,14 @@ run_tests() {
     # started with another LANG writes its own there: tests of the two
     # locales side by side would read each other's decimal separator. The
     # comma-locale window tests run after all the others.
-    local selection
+    local selection retries="$logs/wine-retries.txt"
+    : >"$retries"
     for selection in --exclude-regex --tests-regex; do
-        WINEPATH=$winepath WINEQT_QPA_FONTDIR=$fontdir LANG=C.UTF-8 \
-            ctest --test-dir "$build" --output-on-failure --no-tests=error \
+        SREDNA_WINE_RETRIES=$retries WINEPATH=$winepath WINEQT_QPA_FONTDIR=$fontdir \
+            LANG=C.UTF-8 ctest --test-dir "$build" --output-on-failure --no-tests=error \
             --parallel "$(nproc)" "$selection" '\.comma$'
     done
+    echo "Wine retries in the tests: $(wc -l <"$retries")"
 }
 
 # package FOLDER OUT: installs the build in FOLDER into FOLDER/stage and

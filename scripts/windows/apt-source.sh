@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
 # Makes a Debian source package reachable to apt-get source: where no deb-src
 # entry exists, adds one beside each binary entry (same URIs, suites and
-# components). Works as root and for a user with sudo.
+# components). With --remove, takes the entries it added out of the
+# machine's sources again, once the source has been fetched. Works as root
+# and for a user with sudo.
 set -euo pipefail
 source "$(dirname "$0")/../as-root.sh"
+
+list=/etc/apt/sources.list.d/sredna-deb-src
+if [ "$1" = --remove ]; then
+    if [ -e "$list.sources" ] || [ -e "$list.list" ]; then
+        as_root rm -f "$list.sources" "$list.list"
+        as_root apt-get update -qq
+    fi
+    exit 0
+fi
 
 package="$1"
 # The whole answer first: grep -q would stop reading at the first match, and
@@ -15,7 +26,6 @@ has_source() {
 }
 has_source && exit 0
 
-list=/etc/apt/sources.list.d/sredna-deb-src
 # deb822 files: every enabled stanza whose type is deb, typed deb-src.
 for file in /etc/apt/sources.list.d/*.sources; do
     [ -e "$file" ] || continue
