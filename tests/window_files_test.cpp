@@ -266,7 +266,7 @@ TEST_F(WindowFilesTest, ClosingAsksBeforeLosingChangesByHand) {
 // F1 opens the keys window, which names every key the window binds.
 TEST_F(WindowFilesTest, F1ListsEveryKeyOfTheWindow) {
     key(values, Qt::Key_F1);
-    auto* keys = window.findChild<KeysWindow*>();
+    KeysWindow* keys = window.keysWindow();
     ASSERT_NE(keys, nullptr);
     EXPECT_TRUE(keys->isVisible());
     QList<QKeySequence> listed;

@@ -70,6 +70,24 @@ INSTANTIATE_TEST_SUITE_P(
         BesideCase{"nowhere", {250, 100, 521, 460}, {0, 0, 1024, 768}, std::nullopt}),
     [](const testing::TestParamInfo<BesideCase>& row) { return row.param.name; });
 
+// A 300 × 400 window that must not narrow: beside where it fits, else in
+// the corner where it hides least of the other.
+TEST(CoveringLeastTest, BesideElseTheCornerThatHidesLeast) {
+    const struct {
+        QRect other;
+        QRect available;
+        QRect expected;
+    } cases[] = {
+        {{700, 300, 521, 460}, {0, 0, 1920, 1040}, {1221, 300, 300, 400}},
+        // No side has 300 pixels: in the top right corner it covers 51 × 300
+        // pixels of the other, in the top left 285 × 300, at the bottom more.
+        {{15, 100, 760, 600}, {0, 0, 1024, 768}, {724, 0, 300, 400}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(layout::FrameCoveringLeast(c.other, {300, 400}, c.available), c.expected);
+    }
+}
+
 // Run on a 1366 × 768 screen at 200 %: the window is taller than the screen.
 TEST(WindowPlacementTest, TooLargeForTheScreenKeepsItsCaptionOnIt) {
     MainWindow window;

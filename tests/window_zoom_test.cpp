@@ -15,10 +15,12 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
+#include <QWindow>
 
 #include "tests/caption_room.h"
 #include "ui/picture/picture_view.h"
 #include "ui/picture/picture_window.h"
+#include "ui/window/keys_window.h"
 #include "ui/window/main_window.h"
 
 namespace sredna {
@@ -206,6 +208,27 @@ TEST_F(WindowZoomTest, ThePictureWindowFollowsTheZoom) {
     EXPECT_NEAR(picture->width(), normalSize.width() * 1.5, 1.0);
     QTest::keyClick(picture, Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(picture->size(), normalSize);
+}
+
+// F1's window takes the zoom's font; it is a window of its own, which the
+// window manager does not keep above the main one.
+TEST_F(WindowZoomTest, TheKeysWindowFollowsTheZoom) {
+    MainWindow window;
+    Show(window);
+    const int normalFont = QFontInfo(QApplication::font()).pixelSize();
+    Press(Qt::Key_Equal);
+    Press(Qt::Key_Equal);
+    ASSERT_EQ(window.zoom().percent(), 150);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    KeysWindow* keys = window.keysWindow();
+    ASSERT_NE(keys, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(keys));
+    EXPECT_EQ(keys->parentWidget(), nullptr);
+    EXPECT_EQ(keys->windowHandle()->transientParent(), nullptr);
+    EXPECT_NEAR(QFontInfo(keys->font()).pixelSize(), normalFont * 1.5, 1.0);
+    Show(window);
+    QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(QFontInfo(keys->font()).pixelSize(), normalFont);
 }
 
 }  // namespace

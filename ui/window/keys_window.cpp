@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <numeric>
@@ -10,6 +11,7 @@
 
 #include "core/model/window_texts.h"
 #include "ui/text/model_text.h"
+#include "ui/window/layout.h"
 
 namespace sredna {
 
@@ -35,8 +37,11 @@ QString KeyRows(std::string_view heading, std::span<const texts::KeyHelp> keys) 
 
 }  // namespace
 
-KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent) {
+// No parent: a window with one is kept above it.
+KeysWindow::KeysWindow() : QDialog(nullptr, Qt::Window) {
     setWindowTitle(FromModel(texts::kKeysTitle));
+    // Closing the main window ends the program, this one open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     // One table, so that the keys of both windows line up.
     auto* keys = new QLabel(QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">") +
                                 KeyRows(texts::kMainWindowKeys, texts::kMainKeys) +
@@ -56,6 +61,25 @@ KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent) {
     column->addWidget(note);
     column->addWidget(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void KeysWindow::present(const QWidget& other) {
+    if (!placed_ && other.screen() != nullptr) {
+        placed_ = true;
+        adjustSize();
+        // Before it is first shown this window has no frame: it will have the
+        // other's.
+        const QRect otherFrame = other.frameGeometry();
+        const QMargins edges(other.x() - otherFrame.x(), other.y() - otherFrame.y(),
+                             otherFrame.right() - other.geometry().right(),
+                             otherFrame.bottom() - other.geometry().bottom());
+        const QRect frame = layout::FrameCoveringLeast(otherFrame, size().grownBy(edges),
+                                                       other.screen()->availableGeometry());
+        move(frame.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 }  // namespace sredna

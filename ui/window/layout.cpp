@@ -54,6 +54,28 @@ std::optional<QRect> FrameBeside(const QRect& other, const QSize& frame, int min
     return QRect(left, top, width, height);
 }
 
+QRect FrameCoveringLeast(const QRect& other, const QSize& frame, const QRect& available) {
+    if (const std::optional<QRect> beside = FrameBeside(other, frame, frame.width(), available)) {
+        return *beside;
+    }
+    auto covered = [&other](const QRect& place) {
+        const QRect both = place.intersected(other);
+        return static_cast<long long>(both.width()) * both.height();
+    };
+    const int right = std::max(available.left(), available.right() + 1 - frame.width());
+    const int bottom = std::max(available.top(), available.bottom() + 1 - frame.height());
+    QRect best;
+    for (const QPoint corner :
+         {QPoint(right, available.top()), QPoint(available.left(), available.top()),
+          QPoint(right, bottom), QPoint(available.left(), bottom)}) {
+        const QRect place(corner, frame);
+        if (best.isNull() || covered(place) < covered(best)) {
+            best = place;
+        }
+    }
+    return best;
+}
+
 int ToPixels(int twips, double dpi) {
     return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }

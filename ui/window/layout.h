@@ -88,6 +88,11 @@ QPoint WindowPositionNear(const QRect& wanted, const QRect& available);
 std::optional<QRect> FrameBeside(const QRect& other, const QSize& frame, int minimumWidth,
                                  const QRect& available);
 
+// Where a window of fixed size goes so as to hide as little as it can of one
+// whose frame is given: beside it where it fits whole, else in the corner of
+// the available area where it covers least of it.
+QRect FrameCoveringLeast(const QRect& other, const QSize& frame, const QRect& available);
+
 // Twips to logical pixels at the given logical DPI (15 twips a pixel at 96).
 int ToPixels(int twips, double dpi);
 QRect ToPixels(const TwipsRect& rect, double dpi);

@@ -1,6 +1,7 @@
 #include "ui/window/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -217,6 +218,7 @@ void MainWindow::applyZoom() {
     const QRect before = geometry();
     zoom_.setStyleOf(*this);
     setFont(zoomedFont(layout::kWindowPointSize));
+    zoomKeys();
     for (int i = 0; i < WindowModel::kLabelCount; ++i) {
         if (layout::UsesSmallFont(i)) {
             controls_.label(i)->setFont(zoomedFont(layout::kSmallLabelPointSize));
@@ -230,6 +232,15 @@ void MainWindow::applyZoom() {
         placement_.keepCentre(before);
     }
     zoomPicture();
+}
+
+// The keys window is read beside this one: it follows the zoom.
+void MainWindow::zoomKeys() {
+    if (keys_ == nullptr) {
+        return;
+    }
+    zoom_.setStyleOf(*keys_);
+    keys_->setFont(zoomedFont(layout::kWindowPointSize));
 }
 
 // The picture window follows the main window's zoom, and takes its keys.
@@ -334,11 +345,10 @@ void MainWindow::addCommands() {
 
 void MainWindow::showKeys() {
     if (keys_ == nullptr) {
-        keys_ = new KeysWindow(this);
+        keys_ = std::make_unique<KeysWindow>();
+        zoomKeys();
     }
-    keys_->show();
-    keys_->raise();
-    keys_->activateWindow();
+    keys_->present(*this);
 }
 
 void MainWindow::setTabOrder() {

@@ -50,6 +50,8 @@ public:
     // The button that opens the picture window, and that window once opened.
     QPushButton* pictureButton() const { return pictureButton_; }
     PictureWindow* pictureWindow() const { return picture_.get(); }
+    // The keys window (F1), once opened.
+    KeysWindow* keysWindow() const { return keys_.get(); }
 
 protected:
     // Numbers the user typed and has not saved are not lost without asking.
@@ -70,6 +72,7 @@ private:
     // Draws the window at the zoom's new scale.
     void applyZoom();
     void zoomPicture();
+    void zoomKeys();
     void connectControls();
     void setTabOrder();
     // The button and F4 open the picture window, made when first asked for.
@@ -90,7 +93,7 @@ private:
     QPushButton* pictureButton_;
     std::unique_ptr<PictureWindow> picture_;
     ReportOutput report_;
-    QPointer<KeysWindow> keys_;
+    std::unique_ptr<KeysWindow> keys_;
 };
 
 }  // namespace sredna
