@@ -156,6 +156,17 @@ TEST_F(WindowReportTest, SavedPdfHoldsTheReportAndThePictureWhileItStillMatches)
     EXPECT_FALSE(later.contains(label));
     EXPECT_FALSE(later.contains(QStringLiteral("Стойности("))) << later.toStdString();
     EXPECT_FALSE(later.contains(QStringLiteral("Графика:"))) << later.toStdString();
+
+    // The weighted mean: its weights too, and its name in the caption with
+    // a Cyrillic "р", unlike the option's caption.
+    QTest::mouseClick(window.option1(static_cast<int>(MeanKind::Weighted)), Qt::LeftButton);
+    QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
+    saveAs(QStringLiteral("претеглена"));
+    const QString weighted = PdfText(folder.filePath(QStringLiteral("претеглена.pdf")));
+    EXPECT_TRUE(weighted.contains(QStringLiteral("Стойности(6):123;123;123;123;123;7Тегла(6):")))
+        << weighted.toStdString();
+    EXPECT_TRUE(weighted.contains(QStringLiteral("Графика:претеглена,6стойности")))
+        << weighted.toStdString();
 }
 
 // The header lines of the pages, an empty line and the report's bytes: the

@@ -56,14 +56,14 @@ public:
     }
 
     // How high the paragraph will be.
-    double height(const QString& text, const QFont& font) {
+    double heightOf(const QString& text, const QFont& font) {
         QTextLayout layout(text, font, &device_);
         lay(layout);
-        double height = 0;
+        double total = 0;
         for (int i = 0; i < layout.lineCount(); ++i) {
-            height += layout.lineAt(i).height();
+            total += layout.lineAt(i).height();
         }
-        return height;
+        return total;
     }
 
     // An area of the page's width, on this page if it fits there with the
@@ -136,7 +136,7 @@ void Write(PageWriter& writer, const ReportPages& pages, const QFont& font,
     }
     if (pages.picture) {
         const double caption =
-            pages.pictureCaption.isEmpty() ? 0 : writer.height(pages.pictureCaption, font);
+            pages.pictureCaption.isEmpty() ? 0 : writer.heightOf(pages.pictureCaption, font);
         const QRectF area = writer.area(kPictureAspect, caption);
         if (writer.painter() != nullptr) {
             const Picture picture = pages.picture(
