@@ -78,12 +78,7 @@ protected:
 
     // The text of a PDF, without its line breaks and spaces, which depend
     // on the page's width.
-    static QString PdfText(const QString& path) {
-        QProcess reader;
-        reader.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {path, "-"});
-        reader.waitForFinished();
-        return Squeezed(QString::fromUtf8(reader.readAllStandardOutput()));
-    }
+    static QString PdfText(const QString& path) { return PdfPages(path).join(QString()); }
     static QString Squeezed(QString text) { return text.remove(QRegularExpression("\\s")); }
 
     // The PDF's pages, each squeezed.
@@ -92,11 +87,11 @@ protected:
         reader.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {path, "-"});
         reader.waitForFinished();
         QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(QChar('\f'));
-        if (!pages.isEmpty() && Squeezed(pages.last()).isEmpty()) {
-            pages.removeLast();  // after the last page's form feed
-        }
         for (QString& page : pages) {
             page = Squeezed(page);
+        }
+        if (!pages.isEmpty() && pages.last().isEmpty()) {
+            pages.removeLast();  // after the last page's form feed
         }
         return pages;
     }
