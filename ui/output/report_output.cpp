@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QStyle>
 
+#include "core/means/report.h"
 #include "core/model/product.h"
 #include "core/model/window_texts.h"
 #include "ui/output/report_texts.h"
@@ -29,6 +30,15 @@ QFont PaperFont() {
     return layout::WindowFont(layout::kWindowPointSize);
 }
 
+// "Стойности (4): 2; 4; 4; 10": the list's items as it writes them.
+QString NumbersLine(std::string_view caption, const ListBox& list) {
+    QStringList items;
+    for (int i = 0; i < list.Count(); ++i) {
+        items << FromModel(list.Item(i));
+    }
+    return FromModel(caption).arg(list.Count()) + items.join(FromModel(texts::kNumbersJoin));
+}
+
 // Paper is light: the style's own palette, not a dark desktop's.
 QPalette PaperPalette() {
     return QApplication::style()->standardPalette();
@@ -42,32 +52,64 @@ ReportOutput::ReportOutput(const Form& form, char separator, QWidget& window,
 
 ReportPages ReportOutput::pages() const {
     const WindowModel& model = form_.Model();
+    const std::optional<MeanKind> kind = form_.ReportKind();
     ReportPages pages;
     pages.title = FromModel(product::kName);
-    if (const std::optional<MeanKind> kind = form_.ReportKind()) {
-        pages.kind = FromModel(texts::kReportKind) +
-                     FromModel(model.Option1().Caption(static_cast<int>(*kind)));
+    if (kind) {
+        pages.header << FromModel(texts::kReportKind) +
+                            FromModel(model.Option1().Caption(static_cast<int>(*kind)));
     }
-    pages.date = FromModel(texts::kReportDate) +
-                 QLocale(QLocale::Bulgarian).toString(QDate::currentDate(), QLocale::LongFormat);
+    pages.header
+        << FromModel(texts::kReportDate) +
+               QLocale(QLocale::Bulgarian).toString(QDate::currentDate(), QLocale::LongFormat);
+    pages.header << FromModel(texts::kNameLine);
     pages.report = text_lines::ToWidget(model.Text1(kReportBox).Text());
     if (pages.report.endsWith(QChar('\n'))) {
         pages.report.chop(1);
     }
+    pages.pageNumber = FromModel(texts::kPageNumber);
     const QWidget* picture = picture_();
-    if (picture == nullptr || !picture->isVisible()) {
-        return pages;
-    }
+    const bool pictureOpen = picture != nullptr && picture->isVisible();
     if (!form_.ReportMatchesLists()) {
-        pages.pictureLeftOut = FromModel(texts::kPictureLeftOut);
+        if (kind) {
+            pages.leftOut =
+                FromModel(pictureOpen ? texts::kNumbersAndPictureLeftOut : texts::kNumbersLeftOut);
+        } else if (pictureOpen) {
+            pages.leftOut = FromModel(texts::kPictureLeftOut);
+        }
         return pages;
     }
-    pages.picture = [&model, kind = *form_.ReportKind(),
+    const ListBox& values = model.Spis(kValuesList);
+    pages.header << NumbersLine(texts::kValuesLine, values);
+    if (*kind == MeanKind::Weighted) {
+        pages.header << NumbersLine(texts::kWeightsLine, model.Spis(kWeightsList));
+    }
+    if (!pictureOpen) {
+        return pages;
+    }
+    pages.picture = [&model, kind = *kind,
                      separator = separator_](const PictureGeometry& geometry) {
         return BuildPicture(model.Spis(kValuesList), model.Spis(kWeightsList), kind, separator,
                             geometry);
     };
+    const QString name = FromModel(
+        *kind == MeanKind::Weighted ? texts::kWeightedAccessibleName
+                                    : texts::kOptionCaptions.at(static_cast<std::size_t>(*kind)));
+    pages.pictureCaption = values.Count() == 1
+                               ? FromModel(texts::kPictureCaptionOne).arg(name)
+                               : FromModel(texts::kPictureCaption).arg(name).arg(values.Count());
     return pages;
+}
+
+std::string ReportOutput::fileText() const {
+    const ReportPages content = pages();
+    std::string text;
+    for (const QString& line : QStringList(content.title) + content.header) {
+        text += line.toStdString();
+        text += kCrLf;
+    }
+    text += kCrLf;
+    return text + form_.Model().Text1(kReportBox).Text();
 }
 
 void ReportOutput::print() {
@@ -97,8 +139,9 @@ void ReportOutput::save() {
         return;
     }
     if (target->format == 1) {
-        // The report alone, as the box holds it: UTF-8, CR LF.
-        const std::string& text = form_.Model().Text1(kReportBox).Text();
+        // The header lines of the pages, then the report as the box holds it:
+        // UTF-8, CR LF.
+        const std::string text = fileText();
         SaveWhole(&window_, target->path, texts::kReportNotSaved, [&text](QIODevice& file) {
             return file.write(text.data(), static_cast<qint64>(text.size())) ==
                    static_cast<qint64>(text.size());

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 #include "core/model/form.h"
 #include "ui/output/report_pages.h"
@@ -12,9 +13,9 @@ class QWidget;
 namespace sredna {
 
 // The report on paper and in a file: printed through the system's print
-// dialog, or saved as a PDF of the same pages or as the report's text alone.
-// The pages carry the picture when its window is open and still shows what
-// the report says.
+// dialog, or saved as a PDF of the same pages or as the report's text under
+// the same header. The pages carry the numbers, and the picture when its
+// window is open, while they are still those of the report.
 class ReportOutput {
 public:
     // picture: the picture window, once it has been made.
@@ -28,6 +29,8 @@ public:
 
     // What goes on the pages now.
     ReportPages pages() const;
+    // The saved text: the pages' header lines, an empty line and the report.
+    std::string fileText() const;
 
 private:
     const Form& form_;

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -13,15 +14,19 @@ class QPagedPaintDevice;
 namespace sredna {
 
 // The report on paper, or in a PDF: a short header, the report text wrapped
-// to the page, then the picture, or a line saying why it was left out.
+// to the page, then the picture with its caption, and a note on what was left
+// out. Every page is numbered at its foot.
 struct ReportPages {
     QString title;  // the program's name
-    QString kind;   // "Вид на средната: аритметична"; empty when unknown
-    QString date;
+    // Under the title: the kind ("Вид на средната: аритметична", when
+    // known), the date, the name line and the numbers of the report.
+    QStringList header;
     QString report;  // the report box's text, a line a paragraph
     // Builds the picture for the room it gets; empty: no picture.
     std::function<Picture(const PictureGeometry&)> picture;
-    QString pictureLeftOut;  // said instead of the picture; may be empty
+    QString pictureCaption;  // under the picture
+    QString leftOut;         // a paragraph of its own, in italics; may be empty
+    QString pageNumber;      // "стр. %1 от %2"; empty: no numbers
 };
 
 // Lays the pages out on the device, the text in the given font (the report
