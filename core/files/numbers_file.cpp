@@ -70,7 +70,9 @@ std::variant<char, Problem> UsedDecimalSeparator(const Table& table, char none) 
     int firstRow = 0;
     for (const Table::Row& row : table.rows) {
         for (int cell = 1; cell <= 2; ++cell) {
-            const std::string_view text = cell == 1 ? row.value : row.weight.value_or("");
+            const std::string_view text = cell == 1    ? std::string_view(row.value)
+                                          : row.weight ? std::string_view(*row.weight)
+                                                       : std::string_view();
             for (const char c : text) {
                 if (c != '.' && c != ',') {
                     continue;
