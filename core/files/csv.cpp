@@ -31,8 +31,7 @@ std::string FirstRecordSeparators(std::string_view text) {
     std::string kinds;
     bool quoted = false;
     bool content = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    for (const char c : text) {
         if (c == '"') {
             quoted = !quoted;
         } else if (quoted) {
