@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "core/model/window_texts.h"
 #include "tests/modal_dialogs.h"
@@ -80,6 +81,8 @@ public:
                 model.Spis(kValuesList).Selected()};
     }
     std::string report() const { return window.form().Model().Text1(kReportBox).Text(); }
+    // The decimal sign of this run's regional settings.
+    static char Separator() { return QLocale::system().decimalPoint() == u',' ? ',' : '.'; }
 
     void key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = {}) {
         if (!window.isActiveWindow()) {
@@ -224,7 +227,11 @@ TEST_F(WindowFilesTest, NumbersSavedOpenAgainAndABadFileChangesNothing) {
     openFile(file.fileName());
     EXPECT_EQ(lists().values, saved.values);
     EXPECT_EQ(lists().weights, saved.weights);
-    EXPECT_EQ(report(), "Прочетени са 4 стойности от файла „числа.csv“.\r\n");
+    EXPECT_EQ(report(), Separator() == ','
+                            ? "Прочетени са 4 стойности и тегла от файла „числа.csv“ (разделител "
+                              "„;“, десетичен знак „,“).\r\n"
+                            : "Прочетени са 4 стойности и тегла от файла „числа.csv“ (разделител "
+                              "„,“, десетичен знак „.“).\r\n");
 
     QFile bad(path(QStringLiteral("лош.csv")));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
@@ -233,9 +240,55 @@ TEST_F(WindowFilesTest, NumbersSavedOpenAgainAndABadFileChangesNothing) {
     const Lists before = lists();
     openFile(bad.fileName());
     EXPECT_EQ(lists(), before);
-    EXPECT_EQ(report(), "Файлът „лош.csv“, ред 2, клетка 1: „x“" + std::string(texts::kNotANumber) +
-                            QLocale::system().decimalPoint().toStdString() +
+    EXPECT_EQ(report(), "Файлът „лош.csv“ не е отворен: в ред 2 „x“" +
+                            std::string(texts::kNotANumber) + Separator() +
                             std::string(texts::kNotANumberEnd) + "\r\n");
+}
+
+// The numbers 5; 6.5; 4; 3 with weights 2, 1, 3, 1 as each locale's window
+// saves them: each run checks its own, and opens both with the same numbers.
+TEST_F(WindowFilesTest, NumbersSavedInEitherLocaleOpenTheSame) {
+    const std::string pointFile = "\xEF\xBB\xBFСтойност,Тегло\r\n5,2\r\n6.5,1\r\n4,3\r\n3,1\r\n";
+    const std::string commaFile = "\xEF\xBB\xBFСтойност;Тегло\r\n5;2\r\n6,5;1\r\n4;3\r\n3;1\r\n";
+    const char sign = Separator();
+    const Lists numbers{{"5", std::string("6") + sign + "5", "4", "3"}, {"2", "1", "3", "1"}, -1};
+    for (const auto& [name, bytes, read] :
+         {std::tuple{"точка.csv", pointFile, "(разделител „,“, десетичен знак „.“)"},
+          std::tuple{"запетая.csv", commaFile, "(разделител „;“, десетичен знак „,“)"}}) {
+        QFile file(path(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        file.close();
+        openFile(file.fileName());
+        EXPECT_EQ(lists(), numbers) << name;
+        EXPECT_EQ(report(), "Прочетени са 4 стойности и тегла от файла „" + std::string(name) +
+                                "“ " + read + ".\r\n");
+    }
+    chooseFile(path(QStringLiteral("запазени")));
+    key(values, Qt::Key_S, Qt::ControlModifier);
+    QFile saved(path(QStringLiteral("запазени.csv")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), sign == ',' ? commaFile : pointFile);
+}
+
+// A device typed as the file is refused before it is read: a pipe would
+// never end.
+TEST_F(WindowFilesTest, OnlyRegularFilesAreOpened) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "no device files";
+#else
+    const Lists before = lists();
+    QString said;
+    chooseFile(QStringLiteral("/dev/null"));
+    test::WhenModal<QMessageBox>([&said](QMessageBox* box) {
+        said = box->text();
+        box->accept();
+    });
+    key(values, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(said.toStdString(),
+              "Файлът „null“ не е отворен: това е папка или устройство, а не обикновен файл.");
+    EXPECT_EQ(lists(), before);
+#endif
 }
 
 // Closing after a change by hand asks, with Bulgarian answers: "Отказ"

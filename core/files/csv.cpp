@@ -27,6 +27,31 @@ std::optional<char> DetectSeparator(std::string_view text, char decimalSeparator
     return std::nullopt;
 }
 
+std::string FirstRecordSeparators(std::string_view text) {
+    std::string kinds;
+    bool quoted = false;
+    bool content = false;
+    for (const char c : text) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (quoted) {
+            content = content || (c != ' ' && c != '\t');
+        } else if (IsLineBreak(c)) {
+            if (content) {
+                return kinds;
+            }
+            kinds.clear();
+        } else if (c == ';' || c == '\t' || c == ',') {
+            if (kinds.find(c) == std::string::npos) {
+                kinds += c;
+            }
+        } else if (c != ' ') {
+            content = true;
+        }
+    }
+    return content ? kinds : std::string();
+}
+
 bool HasText(std::string_view cell) {
     return cell.find_first_not_of(" \t") != std::string_view::npos;
 }

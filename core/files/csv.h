@@ -15,6 +15,11 @@ namespace sredna::csv {
 // stays one number in a "," locale); otherwise none, one cell a line.
 std::optional<char> DetectSeparator(std::string_view text, char decimalSeparator);
 
+// The kinds of separator (";", tab, ",") outside quotes in the first record
+// that holds more than separators and blanks, in the order they first come:
+// what a header row says about the file's cells.
+std::string FirstRecordSeparators(std::string_view text);
+
 // One record of a text: the row it starts on, counted from 1 as a
 // spreadsheet counts them, and its first cells.
 struct Record {

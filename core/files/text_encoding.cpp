@@ -140,10 +140,18 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+bool BrokenAfterUtf8Bom(std::string_view bytes) {
+    return bytes.starts_with(kUtf8Bom) && !IsValidUtf8(bytes.substr(kUtf8Bom.size()));
+}
+
 std::optional<std::string> DecodeText(std::string_view bytes) {
     std::optional<std::string> text;
-    if (bytes.starts_with(kUtf8Bom) && IsValidUtf8(bytes.substr(kUtf8Bom.size()))) {
-        text = std::string(bytes.substr(kUtf8Bom.size()));
+    if (bytes.starts_with(kUtf8Bom)) {
+        // The mark says UTF-8: bytes that are not are broken, not another
+        // encoding.
+        if (IsValidUtf8(bytes.substr(kUtf8Bom.size()))) {
+            text = std::string(bytes.substr(kUtf8Bom.size()));
+        }
     } else if (bytes.starts_with("\xFF\xFE")) {
         text = FromUtf16(bytes.substr(2), false);
     } else if (bytes.starts_with("\xFE\xFF")) {

@@ -63,7 +63,7 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-std::string DataEntry::Reason(NumberRefusal refusal) const {
+std::string DataEntry::Reason(NumberRefusal refusal, char decimalSeparator) {
     switch (refusal) {
         case NumberRefusal::NotANumber:
             return std::string(texts::kNotANumber) + separator_ +
@@ -75,7 +75,7 @@ std::string DataEntry::Reason(NumberRefusal refusal) const {
         case NumberRefusal::OutOfRange:
             return std::string(texts::kOutOfRange);
         case NumberRefusal::MayBeThousands:
-            return std::string(texts::kMayBeThousands) + separator_ +
+            return std::string(texts::kMayBeThousands) + decimalSeparator +
                    std::string(texts::kMayBeThousandsEnd);
         case NumberRefusal::NotAWeight:
             break;
@@ -85,14 +85,20 @@ std::string DataEntry::Reason(NumberRefusal refusal) const {
 
 bool DataEntry::Read(std::string_view text, bool weight, Committed& committed,
                      std::string_view where) {
+    return Read(text, weight, committed, where, separator_);
+}
+
+bool DataEntry::Read(std::string_view text, bool weight, Committed& committed,
+                     std::string_view where, char decimalSeparator) {
     const UserNumber number =
-        weight ? ReadUserWeight(text, separator_) : ReadUserNumber(text, separator_);
+        weight ? ReadUserWeight(text, decimalSeparator) : ReadUserNumber(text, decimalSeparator);
     if (number.refusal) {
         // A typed "1 000" is most likely a thousand: say how to write one.
         const bool mayGroup =
             number.refusal == NumberRefusal::NotANumber && SplitNumbers(text, 1).ambiguous;
         Refuse(std::string(where) + Quoted(text) +
-               (mayGroup ? std::string(texts::kSpacesMayGroup) : Reason(*number.refusal)));
+               (mayGroup ? std::string(texts::kSpacesMayGroup)
+                         : Reason(*number.refusal, decimalSeparator)));
         return false;
     }
     committed.text = GeneralNumberText(number.value, separator_);
@@ -273,32 +279,73 @@ bool DataEntry::PasteWeights(int from, std::string_view clipboard) {
 std::string DataEntry::FileProblem(std::string_view fileName,
                                    const numbers_file::Problem& problem) {
     using Kind = numbers_file::Problem::Kind;
-    const std::string file = std::string(texts::kFile) + Quoted(fileName);
+    const std::string notOpened =
+        std::string(texts::kFile) + Quoted(fileName) + std::string(texts::kFileNotOpened);
+    const std::string place = FilePlace(fileName, problem.row);
     switch (problem.kind) {
         case Kind::TooLarge:
-            return file + std::string(texts::kFileTooLarge);
+            return notOpened + std::string(texts::kFileTooLarge);
         case Kind::NotText:
-            return file + std::string(texts::kFileNotText);
+            return notOpened + std::string(texts::kFileNotText);
+        case Kind::BrokenUtf8:
+            return notOpened + std::string(texts::kFileBrokenUtf8);
         case Kind::Empty:
-            return file + std::string(texts::kFileEmpty);
+            return notOpened + std::string(texts::kFileEmpty);
         case Kind::TooManyRows:
-            return FilePlace(fileName, problem.row, 0) + std::string(texts::kFileTooManyRows);
+            return place + std::string(texts::kFileTooManyRows);
         case Kind::TooManyColumns:
-            return FilePlace(fileName, problem.row, problem.cell) +
-                   std::string(texts::kFileTooManyColumns);
+            return place + std::string(texts::kFileTooManyColumns) + std::to_string(problem.cell) +
+                   std::string(texts::kFileTooManyColumnsEnd);
         case Kind::MissingWeight:
+            return place + std::string(texts::kFileMissingWeight);
+        case Kind::MissingValue:
+            return place + std::string(texts::kFileMissingValue);
+        case Kind::MixedDecimalSigns: {
+            if (problem.row == problem.firstRow) {
+                return place + std::string(texts::kFileBothSigns) +
+                       std::string(texts::kFileOneSign);
+            }
+            const char other = problem.decimalSeparator == '.' ? ',' : '.';
+            return place + std::string(texts::kFileOtherSign) + other +
+                   std::string(texts::kFileOtherSignFirstRow) + std::to_string(problem.firstRow) +
+                   std::string(texts::kFileOtherSignFirst) + problem.decimalSeparator +
+                   std::string(texts::kCloseQuote) + std::string(texts::kFileOneSign);
+        }
+        case Kind::TwoReadings:
             break;
     }
-    return FilePlace(fileName, problem.row, problem.cell) + std::string(texts::kFileMissingWeight);
+    const std::string& value = problem.cells.at(0);
+    const std::string& weight = problem.cells.at(1);
+    return place + " " + Quoted(value + "," + weight) + std::string(texts::kFileTwoReadings) +
+           value + std::string(texts::kFileTwoReadingsWeight) + weight +
+           std::string(texts::kFileTwoReadingsNumber) + value + "," + weight +
+           std::string(texts::kFileTwoReadingsEnd);
 }
 
-std::string DataEntry::FilePlace(std::string_view fileName, int row, int cell) {
-    std::string place = std::string(texts::kFile) + Quoted(fileName) +
-                        std::string(texts::kFileRow) + std::to_string(row);
-    if (cell > 0) {
-        place += std::string(texts::kFileCell) + std::to_string(cell);
+std::string DataEntry::FilePlace(std::string_view fileName, int row) {
+    return std::string(texts::kFile) + Quoted(fileName) + std::string(texts::kFileNotOpened) +
+           std::string(texts::kFileRow) + std::to_string(row);
+}
+
+std::string DataEntry::FileRead(const numbers_file::Table& table, std::string_view fileName) {
+    const std::size_t count = table.rows.size();
+    std::string line = count == 1 ? std::string(texts::kFileReadOne)
+                                  : std::string(texts::kFileRead) + std::to_string(count) +
+                                        std::string(texts::kFileReadValues);
+    if (table.weighted) {
+        line += count == 1 ? texts::kFileReadOneWeight : texts::kFileReadWeights;
     }
-    return place + std::string(texts::kFileWhere);
+    line += std::string(texts::kFileReadFrom) + Quoted(fileName);
+    if (table.weighted && table.separator) {
+        line += std::string(texts::kFileReadSeparator) +
+                (*table.separator == '\t' ? std::string(texts::kFileReadTab)
+                                          : std::string(1, *table.separator)) +
+                std::string(texts::kFileReadSeparatorEnd);
+    } else {
+        line += texts::kFileReadOneColumn;
+    }
+    return line + std::string(texts::kFileReadDecimal) + table.decimalSeparator +
+           std::string(texts::kFileReadEnd);
 }
 
 bool DataEntry::OpenNumbers(std::string_view bytes, std::string_view fileName) {
@@ -307,21 +354,24 @@ bool DataEntry::OpenNumbers(std::string_view bytes, std::string_view fileName) {
         Refuse(FileProblem(fileName, *problem));
         return false;
     }
-    const auto& rows = std::get<numbers_file::Table>(read).rows;
+    const auto& table = std::get<numbers_file::Table>(read);
+    const auto& rows = table.rows;
     std::vector<Committed> values(rows.size());
     std::vector<Committed> weights(rows.size(), Committed{.text = "1", .value = 1});
     double total = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const numbers_file::Table::Row& row = rows[i];
-        if (!Read(row.value, false, values[i], FilePlace(fileName, row.row, 1)) ||
-            (row.weight && !Read(*row.weight, true, weights[i], FilePlace(fileName, row.row, 2)))) {
+        // The file's own decimal sign, so that it reads the same on every
+        // machine; the lists get the machine's.
+        const std::string where = FilePlace(fileName, row.row) + " ";
+        if (!Read(row.value, false, values[i], where, table.decimalSeparator) ||
+            (row.weight && !Read(*row.weight, true, weights[i], where, table.decimalSeparator))) {
             return false;
         }
         total += weights[i].value;
         if (total > kMaxWeightsTotal) {
-            Refuse(FilePlace(fileName, row.row, row.weight ? 2 : 1) +
-                   std::string(texts::kFileWeightsTotal) + GeneralNumberText(total, separator_) +
-                   std::string(texts::kWeightsTotalLimit));
+            Refuse(FilePlace(fileName, row.row) + std::string(texts::kFileWeightsTotal) +
+                   GeneralNumberText(total, separator_) + std::string(texts::kWeightsTotalLimit));
             return false;
         }
     }
@@ -333,12 +383,8 @@ bool DataEntry::OpenNumbers(std::string_view bytes, std::string_view fileName) {
         valueList.AddItem(std::move(values[i].text));
         weightList.AddItem(std::move(weights[i].text));
     }
-    // The old report is of other numbers: say instead what came in.
-    const std::string count = rows.size() == 1
-                                  ? std::string(texts::kFileReadOne)
-                                  : std::string(texts::kFileRead) + std::to_string(rows.size()) +
-                                        std::string(texts::kFileReadValues);
-    model_.Text1(kReportBox).SetText(count + Quoted(fileName) + "." + std::string(kCrLf));
+    // The old report is of other numbers: say instead what came in, and how.
+    model_.Text1(kReportBox).SetText(FileRead(table, fileName) + std::string(kCrLf));
     return true;
 }
 

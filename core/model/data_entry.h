@@ -40,8 +40,8 @@ public:
 
     // Replaces both lists with the numbers of a numbers file's bytes, read
     // and limited as typed numbers are, and says in the report box how many
-    // came; or changes nothing and says in one line what is wrong, naming
-    // the file and its first bad row and cell.
+    // came and how the file was read; or changes nothing and says in one
+    // line that the file was not opened and why, naming its first bad row.
     bool OpenNumbers(std::string_view bytes, std::string_view fileName);
     // The bytes of a numbers file holding both lists.
     std::string NumbersFileText() const;
@@ -58,6 +58,9 @@ private:
     // where: what the refusal line begins with, such as a file's row.
     bool Read(std::string_view text, bool weight, Committed& committed,
               std::string_view where = {});
+    // The same with a decimal sign other than the machine's, a file's.
+    bool Read(std::string_view text, bool weight, Committed& committed, std::string_view where,
+              char decimalSeparator);
     // The same for every number of a paste, stopping at the first refusal.
     bool ReadAll(const std::vector<std::string_view>& numbers, bool weight,
                  std::vector<Committed>& committed);
@@ -73,10 +76,12 @@ private:
     // The total of the weights, leaving out `count` of them from `from` on.
     double WeightsTotal(int from = 0, int count = 0) const;
     void Refuse(std::string_view line);
-    // "Файлът „…“, ред R, клетка C: " (no cell when cell is 0).
-    static std::string FilePlace(std::string_view fileName, int row, int cell);
+    // "Файлът „…“ не е отворен: в ред R".
+    static std::string FilePlace(std::string_view fileName, int row);
     static std::string FileProblem(std::string_view fileName, const numbers_file::Problem& problem);
-    std::string Reason(NumberRefusal refusal) const;
+    // "Прочетени са N стойности от файла „…“ (…)."
+    static std::string FileRead(const numbers_file::Table& table, std::string_view fileName);
+    static std::string Reason(NumberRefusal refusal, char decimalSeparator);
 
     WindowModel& model_;
     char separator_;

@@ -105,25 +105,60 @@ inline constexpr std::string_view kWeightsTotalOfNewValues =
     ", а може да е най-много 32767 (всяка нова стойност е с тегло 1).";
 inline constexpr std::string_view kNothingToPaste = "В буфера за обмен няма числа за поставяне.";
 
-// Numbers files. A refusal names the file, and where it can the first bad
-// row and cell: "Файлът „оценки.csv“, ред 4, клетка 2: „x“ не е тегло: …".
+// Numbers files. A refusal says first that the file was not opened, then
+// why, with its first bad row where there is one: "Файлът „оценки.csv“ не е
+// отворен: в ред 4 „x“ не е тегло: …".
 inline constexpr std::string_view kFile = "Файлът ";
-inline constexpr std::string_view kFileRow = ", ред ";
-inline constexpr std::string_view kFileCell = ", клетка ";
-inline constexpr std::string_view kFileWhere = ": ";
-inline constexpr std::string_view kFileTooLarge = " не е файл с числа: по-голям е от 4 MB.";
-inline constexpr std::string_view kFileNotText = " не е файл с числа: не е текст.";
-inline constexpr std::string_view kFileEmpty = " е празен: в него няма числа.";
-inline constexpr std::string_view kFileTooManyRows = "списъкът побира най-много 32767 стойности.";
-inline constexpr std::string_view kFileTooManyColumns =
-    "числата са в една колона (стойностите) или в две (стойностите и теглата им).";
-inline constexpr std::string_view kFileMissingWeight = "липсва теглото на стойността.";
-// "…, ред R, клетка 2: сборът на теглата дотук е N, а може да е най-много 32767."
-inline constexpr std::string_view kFileWeightsTotal = "сборът на теглата дотук е ";
-// "Прочетени са N стойности от файла „…“." or, for one, "Прочетена е 1 …".
-inline constexpr std::string_view kFileReadOne = "Прочетена е 1 стойност от файла ";
+inline constexpr std::string_view kFileNotOpened = " не е отворен: ";
+inline constexpr std::string_view kFileRow = "в ред ";
+inline constexpr std::string_view kFileTooLarge =
+    "по-голям е от 4 мегабайта, а файл с числа е много по-малък.";
+inline constexpr std::string_view kFileNotText = "не е текстов файл.";
+inline constexpr std::string_view kFileBrokenUtf8 =
+    "текстът в него е повреден: започва като текст в Юникод, но по-нататък има байтове, "
+    "които не са знаци.";
+inline constexpr std::string_view kFileEmpty = "празен е – в него няма числа.";
+// "в ред R е стойност номер 32768, а …"
+inline constexpr std::string_view kFileTooManyRows =
+    " е стойност номер 32768, а списъкът побира най-много 32767 стойности.";
+// "в ред R има нещо в клетка C, а …"
+inline constexpr std::string_view kFileTooManyColumns = " има нещо в клетка ";
+inline constexpr std::string_view kFileTooManyColumnsEnd =
+    ", а числата са в една колона (стойностите) или в две (стойностите и теглата им).";
+inline constexpr std::string_view kFileMissingWeight = " липсва теглото на стойността.";
+inline constexpr std::string_view kFileMissingValue = " има тегло, но липсва стойността.";
+// "в ред R сборът на теглата дотук е N, а може да е най-много 32767."
+inline constexpr std::string_view kFileWeightsTotal = " сборът на теглата дотук е ";
+// "в ред R десетичният знак е „.“, а в ред F е „,“: пишете …", or within one
+// row "в ред R има и „.“, и „,“: пишете …".
+inline constexpr std::string_view kFileOtherSign = " десетичният знак е „";
+inline constexpr std::string_view kFileOtherSignFirstRow = "“, а в ред ";
+inline constexpr std::string_view kFileOtherSignFirst = " е „";
+inline constexpr std::string_view kFileBothSigns = " има и „.“, и „,“";
+inline constexpr std::string_view kFileOneSign =
+    ": пишете всички числа с един и същ десетичен знак.";
+// "в ред R „5,2“ може да е стойност 5 с тегло 2 или числото 5,2. Добавете …"
+inline constexpr std::string_view kFileTwoReadings = " може да е стойност ";
+inline constexpr std::string_view kFileTwoReadingsWeight = " с тегло ";
+inline constexpr std::string_view kFileTwoReadingsNumber = " или числото ";
+inline constexpr std::string_view kFileTwoReadingsEnd =
+    ". Добавете най-горе ред със заглавия („Стойност“ за един стълб или „Стойност,Тегло“ "
+    "за стойности с тегла) или разделяйте клетките с „;“.";
+// "Прочетени са N стойности и тегла от файла „…“ (разделител „;“, десетичен
+// знак „,“)." or "Прочетена е 1 стойност от файла „…“ (един стълб, десетичен
+// знак „,“)."
+inline constexpr std::string_view kFileReadOne = "Прочетена е 1 стойност";
+inline constexpr std::string_view kFileReadOneWeight = " и теглото й";
 inline constexpr std::string_view kFileRead = "Прочетени са ";
-inline constexpr std::string_view kFileReadValues = " стойности от файла ";
+inline constexpr std::string_view kFileReadValues = " стойности";
+inline constexpr std::string_view kFileReadWeights = " и тегла";
+inline constexpr std::string_view kFileReadFrom = " от файла ";
+inline constexpr std::string_view kFileReadSeparator = " (разделител „";
+inline constexpr std::string_view kFileReadTab = "табулация";
+inline constexpr std::string_view kFileReadSeparatorEnd = "“";
+inline constexpr std::string_view kFileReadOneColumn = " (един стълб";
+inline constexpr std::string_view kFileReadDecimal = ", десетичен знак „";
+inline constexpr std::string_view kFileReadEnd = "“).";
 
 // The window's commands on the values and weights lists, each with its keys,
 // as the keys window lists them and the window binds them: alternatives are
@@ -152,11 +187,13 @@ inline constexpr std::string_view kNumbersSuffix = "csv";
 inline constexpr std::string_view kMessageTitle = "Средна стойност";
 inline constexpr std::string_view kCannotRead = "Файлът „";
 inline constexpr std::string_view kCannotReadEnd =
-    "“ не може да се прочете. Проверете дали още съществува и дали имате право да го четете.";
-inline constexpr std::string_view kCannotWrite = "Числата не са запазени: файлът „";
-inline constexpr std::string_view kCannotWriteEnd =
-    "“ не може да се запише. Проверете дали имате право да пишете в папката и дали на диска "
-    "има място.";
+    "“ не е отворен: не може да се прочете. Проверете дали още съществува и дали имате "
+    "право да го четете.";
+// A folder, a device or a pipe typed as the file: never waited on.
+inline constexpr std::string_view kNotARegularFileEnd =
+    "“ не е отворен: това е папка или устройство, а не обикновен файл.";
+// Why the numbers were not saved: "Числата не са запазени във файла „…“: …".
+inline constexpr std::string_view kNumbersNotSaved = "Числата не са запазени във файла „%1“: ";
 inline constexpr std::string_view kMessageOk = "Добре";
 // Asked before the lists' numbers would be lost.
 inline constexpr std::string_view kUnsavedQuestion =

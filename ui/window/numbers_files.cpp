@@ -6,13 +6,14 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <optional>
 #include <string>
 
 #include "core/files/numbers_file.h"
 #include "core/model/window_texts.h"
+#include "ui/output/save_file.h"
 #include "ui/text/model_text.h"
 
 namespace sredna {
@@ -34,14 +35,22 @@ void NumbersFiles::openChosen() {
     if (!mayDiscard()) {
         return;
     }
-    if (const QString path = choose(Purpose::Open); !path.isEmpty()) {
+    if (const QString path = chooseToOpen(); !path.isEmpty()) {
         open(path);
     }
 }
 
 bool NumbersFiles::saveChosen() {
-    const QString path = choose(Purpose::Save);
-    return !path.isEmpty() && save(path);
+    // A folder that is not there would be taken for a file's name.
+    if (!QDir(folder_).exists()) {
+        folder_ = QDir::homePath();
+    }
+    const std::optional<SaveTarget> target =
+        AskWhereToSave(&window_, FromModel(texts::kSaveNumbersTitle),
+                       {FileFormat{.filter = FromModel(texts::kNumbersFilter),
+                                   .ending = FromModel(texts::kNumbersSuffix)}},
+                       folder_, QString());
+    return target && save(target->path);
 }
 
 bool NumbersFiles::mayDiscard() {
@@ -65,6 +74,11 @@ bool NumbersFiles::mayDiscard() {
 }
 
 bool NumbersFiles::open(const QString& path) {
+    // A pipe or a device would be waited on, and a folder read as nothing.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        tell(texts::kCannotRead, path, texts::kNotARegularFileEnd);
+        return false;
+    }
     QFile file(path);
     // One byte past the limit tells a file that is too large from one that
     // just fits, without reading it all.
@@ -86,36 +100,25 @@ bool NumbersFiles::open(const QString& path) {
 
 bool NumbersFiles::save(const QString& path) {
     const std::string text = form_.NumbersFileText();
-    const auto size = static_cast<qint64>(text.size());
-    // Written beside the file and renamed over it only when whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), size) != size ||
-        !file.commit()) {
-        tell(texts::kCannotWrite, path, texts::kCannotWriteEnd);
+    if (!SaveWhole(&window_, path, texts::kNumbersNotSaved, [&text](QIODevice& file) {
+            const auto size = static_cast<qint64>(text.size());
+            return file.write(text.data(), size) == size;
+        })) {
         return false;
     }
     form_.NumbersSaved();
     return true;
 }
 
-QString NumbersFiles::choose(Purpose purpose) {
-    const bool saving = purpose == Purpose::Save;
+QString NumbersFiles::chooseToOpen() {
     // A folder that is not there would be taken for a file's name.
     if (!QDir(folder_).exists()) {
         folder_ = QDir::homePath();
     }
-    QFileDialog dialog(
-        &window_, FromModel(saving ? texts::kSaveNumbersTitle : texts::kOpenNumbersTitle), folder_);
+    QFileDialog dialog(&window_, FromModel(texts::kOpenNumbersTitle), folder_);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters({FromModel(texts::kNumbersFilter), FromModel(texts::kAllFilesFilter)});
-    if (saving) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        // A name typed without an extension gets ".csv".
-        dialog.setDefaultSuffix(FromModel(texts::kNumbersSuffix));
-    } else {
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
+    dialog.setFileMode(QFileDialog::ExistingFile);
     // Wide enough for the sizes and dates beside the names in the window font.
     dialog.resize(dialog.sizeHint().expandedTo(QSize(kDialogWidth, kDialogHeight)));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
