@@ -59,7 +59,6 @@ void DotStacks::Group(const NumberLine& line, int columns) {
     dotScale_ = std::isnan(closest) ? 1 : std::clamp(closest / largest, kSmallestScale, 1.0);
     const double width = largest * dotScale_;
     double first = 0;  // the position of a column's smallest value
-    double last = 0;
     for (StackedValue& v : values_) {
         const double at = line.Position(v.value);
         if (columns_.empty() || !(at - first < width)) {
@@ -69,8 +68,7 @@ void DotStacks::Group(const NumberLine& line, int columns) {
         } else {
             columns_.back().shared = true;
         }
-        last = at;
-        columns_.back().position = first + (last - first) / 2;
+        columns_.back().position = first + (at - first) / 2;
         v.column = static_cast<int>(columns_.size()) - 1;
         columnCounts_.back() += v.count;
     }

@@ -181,11 +181,10 @@ bool WeightsMatter(const ListBox& values, const ListBox& weights) {
 // The values at the nearest and at the farthest distance from the mean,
 // compared at 12 digits so that rounding noise splits no tie.
 std::pair<std::vector<int>, std::vector<int>> Extremes(const DotStacks& stacks, double mean) {
-    std::vector<double> distances;
-    distances.reserve(stacks.Values().size());
-    for (const StackedValue& v : stacks.Values()) {
-        distances.push_back(RoundedToDigits(std::abs(v.value - mean), 12));
-    }
+    std::vector<double> distances(stacks.Values().size());
+    std::transform(
+        stacks.Values().begin(), stacks.Values().end(), distances.begin(),
+        [&](const StackedValue& v) { return RoundedToDigits(std::abs(v.value - mean), 12); });
     std::pair<std::vector<int>, std::vector<int>> found;
     if (distances.empty()) {
         return found;

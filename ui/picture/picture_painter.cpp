@@ -251,11 +251,9 @@ std::vector<StripText> StripLabels(const Picture& picture, const QRectF& line, c
     }
     std::stable_sort(labels.begin(), labels.end(),
                      [](const StripText& a, const StripText& b) { return a.box.x < b.box.x; });
-    std::vector<StripLabel> boxes;
-    boxes.reserve(labels.size());
-    for (const StripText& label : labels) {
-        boxes.push_back(label.box);
-    }
+    std::vector<StripLabel> boxes(labels.size());
+    std::transform(labels.begin(), labels.end(), boxes.begin(),
+                   [](const StripText& label) { return label.box; });
     PlaceStripLabels(boxes, inside.left(), inside.right(), gap);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i].box = boxes[i];
