@@ -129,8 +129,21 @@ void CheckLayout(const sredna::Picture& picture, int stackHeight, const std::str
                        v.topRow >= 1 && v.topRow <= column.dots,
                    "a dot out of place; " + subject);
     }
-    for (const auto& named : {picture.nearest, picture.farthest}) {
-        FUZZ_CHECK(!named || named->value >= 0, "a named value without dots; " + subject);
+    for (const auto* named : {&picture.nearest, &picture.farthest}) {
+        for (const sredna::NamedValue& value : *named) {
+            FUZZ_CHECK(value.value >= 0 &&
+                           static_cast<std::size_t>(value.value) < picture.stacks.Values().size(),
+                       "a named value without dots; " + subject);
+        }
+    }
+    for (const sredna::DeviationSegment& segment : picture.deviations) {
+        FUZZ_CHECK(
+            segment.from ==
+                columns
+                    .at(static_cast<std::size_t>(
+                        picture.stacks.Values().at(static_cast<std::size_t>(segment.value)).column))
+                    .position,
+            "a segment away from its dot; " + subject);
     }
     FUZZ_CHECK(!picture.description.empty(), subject);
 }

@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 #include "core/numbers/random_sequence.h"
+#include "core/picture/picture_numbers.h"
+#include "core/picture/strip_labels.h"
 #include "core/sample/sample.h"
 #include "tests/test_support.h"
 
@@ -13,6 +19,13 @@ namespace {
 
 using test::Fill;
 using test::WithSeparator;
+
+// Letters, not bytes: a label's width in a font of one unit a letter.
+std::size_t Letters(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
 
 std::string Joined(const std::vector<std::string>& texts) {
     std::string joined;
@@ -110,14 +123,15 @@ TEST(PictureTest, StacksCountWeightsAndScaleToFit) {
          {1, 1, 1},
          {1, 1, 1},
          "= 5 стойности"},
-        // A dot is 2.2 wide: 0, 1 and 1.5 share the first column.
+        // A dot is 2.2 wide, 1.1 at its smallest: 0 and 1 share a stack,
+        // 1.5 has its own.
         {"close_values_share",
          MeanKind::Arithmetic,
          {"1.5", "100", "0", "1"},
          {},
          20,
-         {3, 1},
-         {1, 2, 3, 1},
+         {2, 1, 1},
+         {1, 2, 1, 1},
          "= 1 стойност"},
         {"shared_and_scaled",
          MeanKind::Weighted,
@@ -153,10 +167,13 @@ struct ReasonCase {
 TEST(PictureTest, CentresWithoutAValueSayWhy) {
     const ReasonCase cases[] = {
         {{}, "няма въведени стойности"},
-        {{"5"}, "нужни са поне две стойности"},
-        {{"3", "0", "-1"}, "хармонична, геометрична: има стойност 0"},
-        {{"-1", "0"}, "хармонична, геометрична: има отрицателни стойности"},
-        {{"1e200", "1"}, "квадратична: аритметична грешка"},
+        {{"5"}, "Средните не се изчисляват: нужни са поне две стойности."},
+        {{"3", "0", "1"}, "хармонична, геометрична: не се изчисляват – има стойност 0"},
+        {{"3", "0", "-1"},
+         "хармонична, геометрична: не се изчисляват – има стойност 0 и отрицателни стойности"},
+        {{"-1", "0"},
+         "хармонична, геометрична: не се изчисляват – има стойност 0 и отрицателни стойности"},
+        {{"1e200", "1"}, "квадратична: не се изчислява – аритметична грешка"},
         {{"2", "3"}, ""},
     };
     for (const ReasonCase& c : cases) {
@@ -168,7 +185,8 @@ TEST(PictureTest, CentresWithoutAValueSayWhy) {
 }
 
 // Every number of the picture is the one the report writes: each centre's
-// value, the nearest and the farthest value. The model's lists stay as they
+// value; the nearest and the farthest value the report names are among
+// those the picture marks. The model's lists stay as they
 // were, the median's work list too.
 TEST(PictureTest, AgreesWithTheReports) {
     RandomSequence random(5);
@@ -191,18 +209,20 @@ TEST(PictureTest, AgreesWithTheReports) {
                 EXPECT_EQ(report.report.find("Минимално"), std::string::npos) << label;
                 continue;
             }
-            const std::string mean = label.substr(label.find(" = ") + 3);
+            const std::string mean = GeneralNumberText(*picture.Selected().value, ',');
             const std::string line = kind == MeanKind::Median ? "медиана = " + mean + "\r\n"
                                                               : " " + mean + "\r\nМинимално";
             EXPECT_NE(report.report.find(line), std::string::npos) << label << report.report;
+            const auto named = [&](const std::vector<NamedValue>& marked, const std::string& end) {
+                return std::any_of(marked.begin(), marked.end(), [&](const NamedValue& v) {
+                    return report.report.find(" при стойност " + v.text + end) != std::string::npos;
+                });
+            };
             if (kind != MeanKind::Median) {
-                EXPECT_NE(
-                    report.report.find(" при стойност " + picture.nearest->text + "\r\nМаксималмо"),
-                    std::string::npos);
-                EXPECT_TRUE(
-                    report.report.ends_with(" при стойност " + picture.farthest->text + "\r\n"));
+                EXPECT_TRUE(named(picture.nearest, "\r\nМаксималмо")) << label;
+                EXPECT_TRUE(named(picture.farthest, "\r\n")) << label;
             } else {
-                EXPECT_FALSE(picture.nearest || picture.farthest);
+                EXPECT_TRUE(picture.nearest.empty() && picture.farthest.empty());
             }
         }
     }
@@ -217,20 +237,31 @@ struct BalanceCase {
 
 TEST(PictureTest, BalanceLine) {
     const BalanceCase cases[] = {
-        {MeanKind::Arithmetic, {"2", "4", "9"}, {}, "отляво 4, отдясно 4"},
-        // The two sums differ in their last digits.
+        {MeanKind::Arithmetic,
+         {"2", "4", "9"},
+         {},
+         "Сбор на разстоянията до средната: отляво 4, отдясно 4"},
+        // The two sums differ in their last digits, yet both are exact.
         {MeanKind::Arithmetic,
          {"18.7", "16.6", "18", "15.3", "12.6"},
          {},
-         "отляво 4.58, отдясно 4.58"},
-        {MeanKind::Weighted, {"2", "6", "2"}, {"1", "2", "2"}, "отляво 4.8, отдясно 4.8"},
-        {MeanKind::Geometric, {"1", "100"}, {}, "отляво 9, отдясно 90"},
-        {MeanKind::Median,
-         {"7", "12", "7", "100", "3"},
+         "Сбор на разстоянията до средната: отляво 4.58, отдясно 4.58"},
+        {MeanKind::Arithmetic,
+         {"1", "2", "4"},
          {},
-         "отляво 1 стойност, отдясно 2 стойности"},
-        {MeanKind::Median, {"1", "2", "3", "2"}, {}, "по 1 стойност от двете страни"},
-        {MeanKind::Median, {"4", "4"}, {}, "по 0 стойности от двете страни"},
+         "Сбор на разстоянията до средната: отляво ≈ 1.6667, отдясно ≈ 1.6667"},
+        {MeanKind::Weighted,
+         {"2", "6", "2"},
+         {"1", "2", "2"},
+         "Сбор на тегло × разстояние: отляво 4.8, отдясно 4.8"},
+        {MeanKind::Geometric,
+         {"1", "100"},
+         {},
+         "Сбор на разстоянията до средната: отляво 9, отдясно 90"},
+        // The median counts positions in the ordered values, repeats too.
+        {MeanKind::Median, {"7", "12", "7", "100", "3"}, {}, "по 2 стойности от всяка страна"},
+        {MeanKind::Median, {"1", "2", "3", "2"}, {}, "по 2 стойности от всяка страна"},
+        {MeanKind::Median, {"4", "4"}, {}, "по 1 стойност от всяка страна"},
         {MeanKind::Harmonic, {"1", "-1"}, {}, ""},
     };
     for (const BalanceCase& c : cases) {
@@ -245,17 +276,284 @@ TEST(PictureTest, DescriptionAndLabelsInEitherSeparator) {
     for (const char separator : {'.', ','}) {
         PictureRun run(MeanKind::Weighted, {"1", "4", "-2.5"}, separator, {"2", "1", "2"});
         const Picture& p = run.picture;
-        EXPECT_EQ(p.Selected().label, WithSeparator("пpетеглена = 0.2", separator));
-        EXPECT_EQ(p.centres[1].label, WithSeparator("квадратична = 2.78388218141501", separator));
+        EXPECT_EQ(p.Selected().label, WithSeparator("претеглена = 0.2", separator));
+        EXPECT_EQ(p.centres[1].label, WithSeparator("квадратична ≈ 2.7839", separator));
         EXPECT_EQ(
             p.description,
             WithSeparator("Точкова диаграма на 3 стойности; най-малка -2.5, най-голяма 4. "
-                          "Избрана: претеглена = 0.2. Другите: аритметична = 0.833333333333333; "
-                          "квадратична = 2.78388218141501; медиана = 1. Без стойност: "
+                          "Избрана: претеглена = 0.2. Другите: аритметична ≈ 0.83333; "
+                          "квадратична ≈ 2.7839; медиана = 1. Без стойност: "
                           "хармонична, геометрична – има отрицателни стойности. Най-близка до "
                           "средната: 1; най-далечна: "
-                          "4. Сборове на разстоянията до средната: отляво 5.4, отдясно 5.4.",
+                          "4. Сбор на тегло × разстояние: отляво 5.4, отдясно 5.4. "
+                          "Медианата не отчита теглата.",
                           separator));
+    }
+}
+
+// The value list's texts of marked values, "|" between them.
+std::string TextsOf(const std::vector<NamedValue>& named) {
+    std::string joined;
+    for (const NamedValue& v : named) {
+        joined += (joined.empty() ? "" : "|") + v.text;
+    }
+    return joined;
+}
+
+struct TruthCase {
+    const char* name;
+    MeanKind kind;
+    std::vector<std::string> values;
+    std::vector<std::string> weights;
+    const char* label;  // of the selected centre, "." for the separator
+    const char* nearest;
+    const char* farthest;
+    const char* balance;
+    const char* reasons;
+    bool fewSegments;
+};
+
+// Dots stand at their values (or a stack at the middle of values closer than
+// the smallest dot), each segment starts at its own stack and lies apart
+// from those on its side, ties are all marked, and numbers are short.
+TEST(PictureTest, TellsNoUntruth) {
+    const std::vector<std::string> grades = [] {
+        std::vector<std::string> g;
+        for (const auto& [grade, count] : {std::pair{"6", 15}, {"5", 8}, {"4", 4}, {"3", 2}}) {
+            g.insert(g.end(), static_cast<std::size_t>(count), grade);
+        }
+        g.emplace_back("2");
+        return g;
+    }();
+    const TruthCase cases[] = {
+        {"close_beside_far",
+         MeanKind::Arithmetic,
+         {"1", "2", "3", "4", "100"},
+         {},
+         "аритметична = 22",
+         "4",
+         "100",
+         "Сбор на разстоянията до средната: отляво 78, отдясно 78",
+         "",
+         false},
+        {"zero_and_negative",
+         MeanKind::Arithmetic,
+         {"-2.5", "0", "1.25", "3"},
+         {},
+         "аритметична = 0.4375",
+         "0",
+         "-2.5",
+         "Сбор на разстоянията до средната: отляво 3.375, отдясно 3.375",
+         "хармонична, геометрична: не се изчисляват – има стойност 0 и отрицателни стойности",
+         false},
+        {"thirty_grades",
+         MeanKind::Arithmetic,
+         grades,
+         {},
+         "аритметична ≈ 5.1333",
+         "5",
+         "2",
+         "Сбор на разстоянията до средната: отляво 13, отдясно 13",
+         "",
+         false},
+        {"thirty_grades_median",
+         MeanKind::Median,
+         grades,
+         {},
+         nullptr,
+         "",
+         "",
+         "по 15 стойности от всяка страна",
+         "",
+         false},
+        {"two_values_tie",
+         MeanKind::Arithmetic,
+         {"3", "12"},
+         {},
+         "аритметична = 7.5",
+         "3|12",
+         "3|12",
+         "Сбор на разстоянията до средната: отляво 4.5, отдясно 4.5",
+         "",
+         false},
+        {"weighted",
+         MeanKind::Weighted,
+         {"3", "4", "5", "6"},
+         {"2", "5", "7", "1"},
+         "претеглена ≈ 4.4667",
+         "4",
+         "6",
+         "Сбор на тегло × разстояние: отляво ≈ 5.2667, отдясно ≈ 5.2667",
+         "Медианата не отчита теглата.",
+         false},
+        {"median_with_weights",
+         MeanKind::Median,
+         {"3", "4", "5", "6"},
+         {"2", "5", "7", "1"},
+         nullptr,
+         "",
+         "",
+         "по 2 стойности от всяка страна",
+         "Медианата не отчита теглата.",
+         false},
+        {"arithmetic_leaves_weights_alone",
+         MeanKind::Arithmetic,
+         {"3", "4", "5", "6"},
+         {"2", "5", "7", "1"},
+         "аритметична = 4.5",
+         "4|5",
+         "3|6",
+         "Сбор на разстоянията до средната: отляво 2, отдясно 2",
+         "",
+         false},
+        // Ten values left of the mean in one row: too many to lie apart.
+        {"too_many_in_a_row",
+         MeanKind::Arithmetic,
+         {"10", "20", "30", "40", "50", "60", "70", "80", "90", "100", "1000"},
+         {},
+         "аритметична ≈ 140.91",
+         "100",
+         "1000",
+         "Сбор на разстоянията до средната: отляво ≈ 859.09, отдясно ≈ 859.09",
+         "",
+         true},
+    };
+    for (const TruthCase& c : cases) {
+        for (const char separator : {'.', ','}) {
+            PictureRun run(c.kind, c.values, separator, c.weights);
+            const Picture& p = run.picture;
+            const auto& values = p.stacks.Values();
+            const auto& columns = p.stacks.Columns();
+            if (c.label != nullptr) {
+                EXPECT_EQ(p.Selected().label, WithSeparator(c.label, separator)) << c.name;
+            }
+            EXPECT_EQ(TextsOf(p.nearest), c.nearest) << c.name;  // as the list writes them
+            EXPECT_EQ(TextsOf(p.farthest), c.farthest) << c.name;
+            EXPECT_EQ(p.balance, WithSeparator(c.balance, separator)) << c.name;
+            EXPECT_EQ(Joined(p.reasons), c.reasons) << c.name;
+            EXPECT_EQ(p.fewSegments, c.fewSegments) << c.name;
+            // None of these data sets needs a shared stack: each value at
+            // its own place, with dots no larger than the gaps allow.
+            const double dot = p.stacks.DotScale() / PictureGeometry{}.columns;
+            EXPECT_GE(p.stacks.DotScale(), 0.5) << c.name;
+            ASSERT_EQ(columns.size(), values.size()) << c.name;
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                EXPECT_DOUBLE_EQ(columns[i].position, p.line.Position(values[i].value)) << c.name;
+                if (i > 0) {
+                    EXPECT_GE(columns[i].position - columns[i - 1].position, dot * 0.999999)
+                        << c.name;
+                }
+            }
+            // A segment from every value off the mean (or only from the
+            // marked ones), at a height within its top dot's row, none at the
+            // height of another on its side.
+            const double mean = p.line.Position(*p.Selected().value);
+            std::size_t offMean = 0;
+            for (const StackedValue& v : values) {
+                offMean += v.value != *p.Selected().value ? 1U : 0U;
+            }
+            EXPECT_EQ(p.deviations.size(), c.fewSegments ? 2 : offMean) << c.name;
+            for (std::size_t i = 0; i < p.deviations.size(); ++i) {
+                const DeviationSegment& s = p.deviations[i];
+                const StackedValue& v = values.at(static_cast<std::size_t>(s.value));
+                EXPECT_EQ(s.from, columns.at(static_cast<std::size_t>(v.column)).position);
+                EXPECT_EQ(s.to, mean);
+                EXPECT_TRUE(s.height > v.topRow - 1 && s.height < v.topRow) << c.name;
+                for (std::size_t j = 0; j < i; ++j) {
+                    const DeviationSegment& t = p.deviations[j];
+                    if ((s.from < mean) == (t.from < mean)) {
+                        EXPECT_NE(s.height, t.height) << c.name << " " << i << " " << j;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Values closer than the smallest dot share a stack at the middle of the
+// smallest and largest of them; the segments start there.
+TEST(PictureTest, ValuesCloserThanTheSmallestDotShareAStackAtTheirMiddle) {
+    PictureRun run(MeanKind::Arithmetic, {"0", "0.1", "0.3", "100"}, '.');
+    const Picture& p = run.picture;
+    EXPECT_EQ(p.stacks.DotScale(), 0.5);
+    ASSERT_EQ(p.stacks.Columns().size(), 2U);
+    const DotColumn& shared = p.stacks.Columns()[0];
+    EXPECT_TRUE(shared.shared);
+    EXPECT_DOUBLE_EQ(shared.position, (p.line.Position(0) + p.line.Position(0.3)) / 2);
+    EXPECT_EQ(shared.dots, 3);
+    EXPECT_FALSE(p.stacks.Columns()[1].shared);
+    for (const DeviationSegment& s : p.deviations) {
+        EXPECT_EQ(s.from, s.value < 3 ? shared.position : p.stacks.Columns()[1].position);
+    }
+}
+
+struct ShortCase {
+    double value;
+    const char* text;  // "." for the separator
+    bool exact;
+};
+
+TEST(PictureTest, NumbersHaveFiveDigitsAndSayWhenRounded) {
+    const ShortCase cases[] = {
+        {2.3885296, "2.3885", false}, {14.866666666666667, "14.867", false},
+        {0.1 + 0.2, "0.3", true},     {-2.5, "-2.5", true},
+        {123456, "123460", false},    {150000000000000, "150000000000000", true},
+        {99999.5, "100000", false},   {0.0000123456, "0.000012346", false},
+        {0.00001, "0.00001", true},   {0.00000123456, "1.2346E-06", false},
+        {1e15, "1E+15", true},        {0, "0", true},
+    };
+    for (const ShortCase& c : cases) {
+        for (const char separator : {'.', ','}) {
+            const ShortNumber shown = ShortNumberText(c.value, separator);
+            EXPECT_EQ(shown.text, WithSeparator(c.text, separator)) << c.value;
+            EXPECT_EQ(shown.exact, c.exact) << c.value;
+        }
+    }
+    EXPECT_EQ(RelationText(2.3885296, ','), "≈ 2,3885");
+    EXPECT_EQ(ApproximateText(2.5, ','), "2,5");
+}
+
+// The strip's labels, on a line of 100 and from 10 beyond its ends: inside,
+// clear of each other, each covering its tick, and no leader line through
+// another label.
+TEST(PictureTest, StripLabelsKeepApartAndJoinTheirTicks) {
+    const std::vector<std::vector<std::string>> samples = {
+        {"3", "12"}, {"1", "2", "3", "4", "100"}, {"-2.5", "0", "1.25", "3"}, {"4", "4.01"}};
+    for (const auto& values : samples) {
+        for (int k = 0; k < kMeanKindCount; ++k) {
+            PictureRun run(static_cast<MeanKind>(k), values, ',');
+            std::vector<StripLabel> labels;
+            for (const Centre& centre : run.picture.centres) {
+                if (centre.value) {
+                    // A letter is 1.5 wide: labels a quarter of the line.
+                    const auto width = 1.5 * static_cast<double>(Letters(centre.label));
+                    labels.push_back({centre.position * 100, width, 0, 0});
+                }
+            }
+            std::sort(labels.begin(), labels.end(),
+                      [](const StripLabel& a, const StripLabel& b) { return a.x < b.x; });
+            PlaceStripLabels(labels, -10, 110, 1);
+            for (std::size_t i = 0; i < labels.size(); ++i) {
+                const StripLabel& a = labels[i];
+                EXPECT_GE(a.left, -10);
+                EXPECT_LE(a.left + a.width, 110);
+                EXPECT_TRUE(a.x >= a.left && a.x <= a.left + a.width);
+                for (std::size_t j = 0; j < i; ++j) {
+                    const StripLabel& b = labels[j];
+                    if (a.level == b.level) {
+                        EXPECT_TRUE(a.left >= b.left + b.width + 1 ||
+                                    b.left >= a.left + a.width + 1)
+                            << values.front();
+                    }
+                    const StripLabel& upper = a.level < b.level ? a : b;
+                    const StripLabel& lower = a.level < b.level ? b : a;
+                    if (upper.level != lower.level && std::abs(a.x - b.x) > 1.0 / 16) {
+                        EXPECT_FALSE(lower.x > upper.left && lower.x < upper.left + upper.width)
+                            << values.front();
+                    }
+                }
+            }
+        }
     }
 }
 

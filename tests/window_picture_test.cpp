@@ -98,7 +98,7 @@ TEST_F(WindowPictureTest, ButtonAndF4OpenOneWindowThatShowsTheLists) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(picture));
     EXPECT_TRUE(description().startsWith(
         LocalText("Точкова диаграма на 3 стойности; най-малка 1.5, най-голяма 4. Избрана: "
-                  "аритметична = 3.16666666666667.")))
+                  "аритметична ≈ 3.1667.")))
         << description().toStdString();
 }
 
@@ -108,14 +108,14 @@ TEST_F(WindowPictureTest, FollowsAPasteAndTheKindAtOnce) {
     paste(LocalText("2.5\n-1\n7\n7"));
     EXPECT_EQ(shown.valueCount, 4);
     EXPECT_EQ(shown.Selected().label, Local("аритметична = 3.875"));
-    EXPECT_EQ(shown.balance, Local("отляво 6.25, отдясно 6.25"));
+    EXPECT_EQ(shown.balance, Local("Сбор на разстоянията до средната: отляво 6.25, отдясно 6.25"));
     QTest::mouseClick(window.option1(static_cast<int>(MeanKind::Median)), Qt::LeftButton);
     EXPECT_EQ(shown.Selected().label, Local("медиана = 4.75"));
     EXPECT_TRUE(description().contains(LocalText("Избрана: медиана = 4.75.")));
 }
 
 TEST_F(WindowPictureTest, CtrlCCopiesThePictureAsAnImage) {
-    paste(QStringLiteral("1\n2\n3"));  // 3 is neither nearest nor farthest: a plain dot
+    paste(QStringLiteral("1\n2\n4"));  // 1 is neither nearest nor farthest: a plain dot
     PictureWindow* picture = openByButton();
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(picture, Qt::Key_C, Qt::ControlModifier);
@@ -133,6 +133,26 @@ TEST_F(WindowPictureTest, CtrlCCopiesThePictureAsAnImage) {
         }
     }
     EXPECT_TRUE(dotSeen);
+}
+
+struct GrowthCase {
+    double size;    // of the default
+    double growth;  // of the font
+};
+
+// A larger window draws a larger font, up to twice as large; a smaller one
+// keeps the font.
+TEST_F(WindowPictureTest, TheFontGrowsWithTheWindowUpToTwice) {
+    PictureWindow* picture = openByButton();
+    PictureView* view = picture->view();
+    const double normal = view->font().pointSizeF();
+    const QSize initial = view->defaultSize();
+    ASSERT_FALSE(initial.isEmpty());
+    const GrowthCase cases[] = {{1.5, 1.5}, {3, 2}, {0.9, 1}, {1, 1}};
+    for (const GrowthCase& c : cases) {
+        picture->resize((QSizeF(initial) * c.size).toSize());
+        EXPECT_NEAR(view->shownFont().pointSizeF(), normal * c.growth, normal * 0.01) << c.size;
+    }
 }
 
 struct SaveCase {
@@ -175,8 +195,8 @@ TEST_F(WindowPictureTest, CtrlSSavesPngOrPdfWithTheLabelsAsText) {
     reader.start(pdftotext, {folder.filePath(QStringLiteral("typed.pdf")), QStringLiteral("-")});
     ASSERT_TRUE(reader.waitForFinished());
     const QString text = QString::fromUtf8(reader.readAllStandardOutput());
-    QStringList labels = {LocalText("аритметична = 3.16666666666667"),
-                          LocalText("отляво 1.666666667, отдясно 1.666666667"),
+    QStringList labels = {LocalText("аритметична ≈ 3.1667"),
+                          LocalText("отляво ≈ 1.6667, отдясно ≈ 1.6667"),
                           QStringLiteral("най-близка до средната"), LocalText("1.5")};
     for (const Centre& centre : picture->view()->picture().centres) {
         labels.append(QString::fromStdString(centre.label));

@@ -31,27 +31,44 @@ double FittingValuesPerDot(double tallest, int stackHeight) {
 
 }  // namespace
 
-DotStacks::DotStacks(std::vector<CountedValue> values, const NumberLine& line, int stackHeight) {
+DotStacks::DotStacks(std::vector<CountedValue> values, const NumberLine& line, int columns,
+                     int stackHeight) {
     std::sort(values.begin(), values.end(),
               [](const CountedValue& a, const CountedValue& b) { return a.value < b.value; });
     for (const CountedValue& v : values) {
         const double count = std::max(v.count, 0.0);  // a weight below 0 counts for nothing
         if (!values_.empty() && values_.back().value == v.value) {
             values_.back().count += count;
+            values_.back().position = std::min(values_.back().position, v.position);
         } else {
-            values_.push_back({v.value, count, 0, 1});
+            values_.push_back({v.value, count, 0, 1, v.position});
         }
     }
-    Group(line);
+    Group(line, std::max(columns, 1));
     Scale(std::max(stackHeight, 1));
 }
 
-void DotStacks::Group(const NumberLine& line) {
+void DotStacks::Group(const NumberLine& line, int columns) {
+    constexpr double kSmallestScale = 0.5;  // still a dot a pupil sees
+    const double largest = 1.0 / columns;
+    double closest = largest;
+    for (std::size_t i = 1; i < values_.size(); ++i) {
+        closest = std::min(closest,
+                           line.Position(values_[i].value) - line.Position(values_[i - 1].value));
+    }
+    dotScale_ = std::isnan(closest) ? 1 : std::clamp(closest / largest, kSmallestScale, 1.0);
+    const double width = largest * dotScale_;
+    double first = 0;  // the position of a column's smallest value
     for (StackedValue& v : values_) {
-        if (columns_.empty() || !(v.value - columns_.back().value < line.DotWidth())) {
-            columns_.push_back({v.value, line.Position(v.value), 1});
+        const double at = line.Position(v.value);
+        if (columns_.empty() || !(at - first < width)) {
+            columns_.push_back({at, 1, false});
             columnCounts_.push_back(0);
+            first = at;
+        } else {
+            columns_.back().shared = true;
         }
+        columns_.back().position = first + (at - first) / 2;
         v.column = static_cast<int>(columns_.size()) - 1;
         columnCounts_.back() += v.count;
     }

@@ -23,8 +23,8 @@ struct PictureGeometry {
 };
 
 // One of the six centres on the strip under the line: its value and label
-// ("хармонична = 3,63636363636364"), or the reason it has none
-// ("геометрична: има отрицателни стойности").
+// ("хармонична ≈ 3,6364"), or the reason it has none ("геометрична: има
+// отрицателни стойности").
 struct Centre {
     std::optional<double> value;
     double position = 0;
@@ -32,15 +32,18 @@ struct Centre {
     std::string label;
 };
 
-// From a distinct value to the mean, at the row of the value's top dot.
+// From a distinct value's stack to the mean, at a height within the row of
+// the value's top dot (in rows from the line: row 1 spans 0 to 1). Segments
+// on one side of the mean lie at heights of their own.
 struct DeviationSegment {
     double from = 0;
     double to = 0;
-    int row = 1;
+    double height = 0.5;
+    int value = -1;  // among the distinct values
 };
 
-// A value the report names as nearest to or farthest from the mean: its
-// index among the distinct values, and the item text the report writes.
+// A value at the nearest or the farthest distance from the mean: its index
+// among the distinct values, and its text in the values list.
 struct NamedValue {
     int value = -1;
     std::string text;
@@ -63,9 +66,14 @@ struct Picture {
     std::array<Centre, kMeanKindCount> centres;  // by kind
     std::vector<std::string> reasons;            // the lines under the strip
     std::vector<DeviationSegment> deviations;
-    std::optional<NamedValue> nearest;
-    std::optional<NamedValue> farthest;
-    std::string balance;  // "отляво 5, отдясно 5"
+    // Too many to lie apart: only the nearest and farthest values' segments.
+    bool fewSegments = false;
+    // Every value at the nearest distance, and at the farthest, as rounded to
+    // 12 significant digits; none for the median.
+    std::vector<NamedValue> nearest;
+    std::vector<NamedValue> farthest;
+    // "Сбор на разстоянията до средната: отляво 5, отдясно 5"
+    std::string balance;
     std::string description;
 
     const Centre& Selected() const { return centres.at(static_cast<std::size_t>(kind)); }

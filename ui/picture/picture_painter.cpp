@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/picture/picture_texts.h"
+#include "core/picture/strip_labels.h"
 #include "ui/text/model_text.h"
 
 namespace sredna {
@@ -99,7 +100,8 @@ struct Inks {
 };
 
 // A dot's shape tells what it is, as its colour does.
-enum class Marker { Plain, Nearest, Farthest, Both };
+// None: a legend line without a marker.
+enum class Marker { Plain, Nearest, Farthest, Both, None };
 
 void Fill(QPainter& painter, const QColor& colour) {
     painter.setPen(Qt::NoPen);
@@ -141,6 +143,8 @@ void DrawMarker(QPainter& painter, const QPointF& at, double radius, Marker mark
             DrawMarker(painter, at, radius * 1.2, Marker::Farthest, inks);
             DrawMarker(painter, at, radius * 0.75, Marker::Nearest, inks);
             break;
+        case Marker::None:
+            break;
     }
 }
 
@@ -171,18 +175,41 @@ struct LegendItem {
     double left = 0;
 };
 
+// The marker of each distinct value: a value at the nearest and the
+// farthest distance at once is both.
+std::vector<Marker> Markers(const Picture& picture) {
+    std::vector<Marker> markers(picture.stacks.Values().size(), Marker::Plain);
+    for (const NamedValue& named : picture.nearest) {
+        markers.at(static_cast<std::size_t>(named.value)) = Marker::Nearest;
+    }
+    for (const NamedValue& named : picture.farthest) {
+        Marker& marker = markers.at(static_cast<std::size_t>(named.value));
+        marker = marker == Marker::Nearest ? Marker::Both : Marker::Farthest;
+    }
+    return markers;
+}
+
 // The legends that apply, flowed into rows across the width.
-std::vector<LegendItem> Legend(const Picture& picture, const QFontMetricsF& metrics, const Sizes& s,
-                               double width) {
+std::vector<LegendItem> Legend(const Picture& picture, const std::vector<Marker>& markers,
+                               const QFontMetricsF& metrics, const Sizes& s, double width) {
     std::vector<LegendItem> items;
     if (picture.stacks.ValuesPerDot() > 1) {
         items.push_back({Marker::Plain, FromModel(picture.dotLegend)});
     }
-    if (picture.nearest) {
+    const auto shown = [&](Marker marker) {
+        return std::find(markers.begin(), markers.end(), marker) != markers.end();
+    };
+    if (shown(Marker::Nearest)) {
         items.push_back({Marker::Nearest, FromModel(texts::kNearestLegend)});
     }
-    if (picture.farthest) {
+    if (shown(Marker::Farthest)) {
         items.push_back({Marker::Farthest, FromModel(texts::kFarthestLegend)});
+    }
+    if (shown(Marker::Both)) {
+        items.push_back({Marker::Both, FromModel(texts::kBothLegend)});
+    }
+    if (picture.fewSegments) {
+        items.push_back({Marker::None, FromModel(texts::kFewSegmentsLegend)});
     }
     double x = 0;
     int row = 0;
@@ -199,43 +226,37 @@ std::vector<LegendItem> Legend(const Picture& picture, const QFontMetricsF& metr
     return items;
 }
 
-struct StripLabel {
+// A centre's label under the strip, placed by the core.
+struct StripText {
     std::size_t kind = 0;
-    double x = 0;
     QString text;
-    int level = 0;
+    StripLabel box;
 };
 
-// The centres that have a value, in the order of their ticks, each label on
-// the highest level where it keeps clear of those already placed.
-std::vector<StripLabel> StripLabels(const Picture& picture, const QRectF& line,
-                                    const QRectF& inside, const QFont& normal, const QFont& bold,
-                                    const QPaintDevice* device, double gap) {
-    std::vector<StripLabel> labels;
+// The centres that have a value but the selected one, whose label stands
+// under its mark, in the order of their ticks, each label as near its tick
+// as the edges let it and on the highest level where it stays clear of the
+// others and of their leader lines.
+std::vector<StripText> StripLabels(const Picture& picture, const QRectF& line, const QRectF& inside,
+                                   const QFontMetricsF& metrics, double gap) {
+    std::vector<StripText> labels;
     for (std::size_t k = 0; k < picture.centres.size(); ++k) {
         const Centre& centre = picture.centres.at(k);
-        if (centre.value) {
-            labels.push_back(
-                {k, line.left() + centre.position * line.width(), FromModel(centre.label), 0});
+        if (centre.value && k != static_cast<std::size_t>(picture.kind)) {
+            const QString text = FromModel(centre.label);
+            labels.push_back({k, text,
+                              StripLabel{line.left() + centre.position * line.width(),
+                                         metrics.horizontalAdvance(text), 0, 0}});
         }
     }
     std::stable_sort(labels.begin(), labels.end(),
-                     [](const StripLabel& a, const StripLabel& b) { return a.x < b.x; });
-    const QFontMetricsF normalMetrics(normal, device);
-    const QFontMetricsF boldMetrics(bold, device);
-    std::vector<double> levelEnds;  // the right end of the last label on each level
-    for (StripLabel& label : labels) {
-        const bool selected = label.kind == static_cast<std::size_t>(picture.kind);
-        const double width = (selected ? boldMetrics : normalMetrics).horizontalAdvance(label.text);
-        const double left = KeptInside(label.x - width / 2, width, inside);
-        const auto free = std::find_if(levelEnds.begin(), levelEnds.end(),
-                                       [&](double end) { return end + gap <= left; });
-        label.level = static_cast<int>(free - levelEnds.begin());
-        if (free == levelEnds.end()) {
-            levelEnds.push_back(left + width);
-        } else {
-            *free = left + width;
-        }
+                     [](const StripText& a, const StripText& b) { return a.box.x < b.box.x; });
+    std::vector<StripLabel> boxes(labels.size());
+    std::transform(labels.begin(), labels.end(), boxes.begin(),
+                   [](const StripText& label) { return label.box; });
+    PlaceStripLabels(boxes, inside.left(), inside.right(), gap);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        labels[i].box = boxes[i];
     }
     return labels;
 }
@@ -270,14 +291,17 @@ public:
           inside_(area.adjusted(s_.margin(), 0, -s_.margin(), 0)) {
         bold_.setBold(true);
         line_ = QRectF(QPointF(area.left() + s_.side(), 0), QPointF(area.right() - s_.side(), 0));
-        legend_ = Legend(picture, metrics_, s_, inside_.width());
-        strip_ = StripLabels(picture, line_, inside_, font_, bold_, painter.device(), s_.line);
+        markers_ = Markers(picture);
+        legend_ = Legend(picture, markers_, metrics_, s_, inside_.width());
+        strip_ = StripLabels(picture, line_, inside_, metrics_, s_.line);
         Rows rows;
         rows.legend = legend_.empty() ? 0 : legend_.back().row + 1;
         rows.mean = picture.Selected().value.has_value();
         rows.balance = !picture.balance.empty();
-        for (const StripLabel& label : strip_) {
-            rows.stripLevels = std::max(rows.stripLevels, label.level + 1);
+        // The selected centre's tick alone still draws the strip.
+        rows.stripLevels = rows.mean ? 1 : 0;
+        for (const StripText& label : strip_) {
+            rows.stripLevels = std::max(rows.stripLevels, label.box.level + 1);
         }
         rows.reasons = static_cast<int>(picture.reasons.size());
         bands_ = Bands(area, s_, rows);
@@ -285,7 +309,8 @@ public:
         for (const DotColumn& column : picture.stacks.Columns()) {
             tallest = std::max(tallest, column.dots);
         }
-        pitch_ = std::min(s_.dot(), (bands_.lineY - s_.tick() - bands_.plotTop) / tallest);
+        dot_ = s_.dot() * picture.stacks.DotScale();
+        pitch_ = std::min(dot_, (bands_.lineY - s_.tick() - bands_.plotTop) / tallest);
     }
 
     void paint() {
@@ -306,7 +331,7 @@ private:
     double X(double position) const { return line_.left() + position * line_.width(); }
     // The middle of a row of dots, from 1 just above the line.
     double RowY(int row) const { return bands_.lineY - s_.tick() - (row - 0.5) * pitch_; }
-    double Radius() const { return 0.42 * pitch_; }
+    double Radius() const { return 0.42 * std::min(pitch_, dot_); }
 
     void pen(const QColor& colour, double width) {
         painter_.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
@@ -321,49 +346,18 @@ private:
             DrawMarker(painter_, QPointF(left + s_.line / 2, top + s_.line / 2), radius,
                        item.marker, inks_);
             painter_.setPen(inks_.text);
-            DrawText(painter_, item.text, left + s_.line, top);
+            DrawText(painter_, item.text, item.marker == Marker::None ? left : left + s_.line, top);
         }
     }
 
-    // From each distinct value to the mean at the height of its top dot.
-    // Segments of one row and side all end at the mean, so the longest
-    // covers the others: only it is drawn, which keeps a large sample quick.
+    // From each value's stack to the mean, each at its own height, with a
+    // pen thin enough that neighbours in one row stay apart.
     void paintDeviations() {
-        const std::vector<DeviationSegment>& segments = picture_.deviations;
-        if (segments.empty()) {
-            return;
+        pen(inks_.faint, std::min(s_.pen(), pitch_ / 8));
+        for (const DeviationSegment& segment : picture_.deviations) {
+            const double y = bands_.lineY - s_.tick() - segment.height * pitch_;
+            painter_.drawLine(QPointF(X(segment.from), y), QPointF(X(segment.to), y));
         }
-        const double mean = segments.front().to;
-        std::vector<double> leftmost;
-        std::vector<double> rightmost;
-        for (const DeviationSegment& segment : segments) {
-            const auto row = static_cast<std::size_t>(segment.row);
-            if (leftmost.size() <= row) {
-                leftmost.resize(row + 1, mean);
-                rightmost.resize(row + 1, mean);
-            }
-            leftmost[row] = std::min(leftmost[row], segment.from);
-            rightmost[row] = std::max(rightmost[row], segment.from);
-        }
-        pen(inks_.faint, s_.pen());
-        for (std::size_t row = 1; row < leftmost.size(); ++row) {
-            const double y = RowY(static_cast<int>(row));
-            if (leftmost[row] < rightmost[row]) {
-                painter_.drawLine(QPointF(X(leftmost[row]), y), QPointF(X(rightmost[row]), y));
-            }
-        }
-    }
-
-    Marker MarkerOf(int value) const {
-        const bool nearest = picture_.nearest && picture_.nearest->value == value;
-        const bool farthest = picture_.farthest && picture_.farthest->value == value;
-        if (nearest && farthest) {
-            return Marker::Both;
-        }
-        if (nearest || farthest) {
-            return nearest ? Marker::Nearest : Marker::Farthest;
-        }
-        return Marker::Plain;
     }
 
     // Each value's dots stand on those of the values under it in its
@@ -371,10 +365,19 @@ private:
     void paintDots() {
         const std::vector<StackedValue>& values = picture_.stacks.Values();
         const std::vector<DotColumn>& columns = picture_.stacks.Columns();
+        pen(inks_.dot, s_.pen());
+        for (const StackedValue& v : values) {
+            // A stack that holds several values marks each of them on the line.
+            if (columns[static_cast<std::size_t>(v.column)].shared) {
+                const double x = X(picture_.line.Position(v.value));
+                painter_.drawLine(QPointF(x, bands_.lineY - s_.tick() / 2),
+                                  QPointF(x, bands_.lineY));
+            }
+        }
         for (std::size_t i = 0; i < values.size(); ++i) {
             const StackedValue& v = values[i];
             const bool above = i > 0 && values[i - 1].column == v.column;
-            const Marker marker = MarkerOf(static_cast<int>(i));
+            const Marker marker = markers_[i];
             int first = above ? values[i - 1].topRow + 1 : 1;
             if (marker != Marker::Plain) {
                 first = std::min(first, v.topRow);
@@ -439,24 +442,28 @@ private:
     }
 
     // The six centres on a line of their own, each a tick with its label
-    // centred under it, stepped down a level where it would run into
-    // another; the selected kind in bold on a heavier tick.
+    // under it, a leader line down to a label on a lower level; the selected
+    // kind a heavier tick, its label being the one under its mark.
     void paintStrip() {
-        if (strip_.empty()) {
+        const Centre& selected = picture_.Selected();
+        if (strip_.empty() && !selected.value) {
             return;
         }
         const double y = bands_.stripY;
         pen(inks_.faint, s_.pen());
         painter_.drawLine(QPointF(X(0), y), QPointF(X(1), y));
-        for (const StripLabel& label : strip_) {
-            const bool selected = label.kind == static_cast<std::size_t>(picture_.kind);
-            const double top = bands_.stripLabelTop + label.level * s_.line;
-            pen(inks_.text, selected ? 2 * s_.pen() : s_.pen());
-            painter_.drawLine(QPointF(label.x, y - s_.tick()), QPointF(label.x, y + s_.tick()));
-            painter_.setFont(selected ? bold_ : font_);
-            DrawCentred(painter_, label.text, label.x, top, inside_);
+        if (selected.value) {
+            pen(inks_.text, 2 * s_.pen());
+            const double x = X(selected.position);
+            painter_.drawLine(QPointF(x, y - s_.tick()), QPointF(x, y + s_.tick()));
         }
-        painter_.setFont(font_);
+        for (const StripText& label : strip_) {
+            const double top = bands_.stripLabelTop + label.box.level * s_.line;
+            pen(inks_.text, s_.pen());
+            painter_.drawLine(QPointF(label.box.x, y - s_.tick()), QPointF(label.box.x, top));
+            painter_.setPen(inks_.text);
+            DrawText(painter_, label.text, label.box.left, top);
+        }
     }
 
     void paintReasons() {
@@ -487,9 +494,11 @@ private:
     Inks inks_;
     QRectF inside_;
     QRectF line_;
+    std::vector<Marker> markers_;
     std::vector<LegendItem> legend_;
-    std::vector<StripLabel> strip_;
+    std::vector<StripText> strip_;
     Bands bands_{QRectF(), s_, Rows()};
+    double dot_ = 1;
     double pitch_ = 1;
 };
 

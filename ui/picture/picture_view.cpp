@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <cmath>
 
 #include "ui/picture/picture_painter.h"
@@ -92,6 +93,31 @@ bool PictureView::writePdf(QIODevice& device) const {
     return painter.end();
 }
 
+void PictureView::setDefaultSize(const QSize& size) {
+    defaultSize_ = size;
+    if (isVisible() && fitting() != geometry_) {
+        rebuild();
+    }
+}
+
+QFont PictureView::shownFont() const {
+    QFont shown = font();
+    if (defaultSize_.isEmpty()) {
+        return shown;
+    }
+    constexpr double kLargestGrowth = 2;
+    const double growth =
+        std::clamp(std::min(static_cast<double>(width()) / defaultSize_.width(),
+                            static_cast<double>(height()) / defaultSize_.height()),
+                   1.0, kLargestGrowth);
+    if (shown.pointSizeF() > 0) {
+        shown.setPointSizeF(shown.pointSizeF() * growth);
+    } else {
+        shown.setPixelSize(static_cast<int>(std::lround(shown.pixelSize() * growth)));
+    }
+    return shown;
+}
+
 void PictureView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     paint(painter);
@@ -119,7 +145,7 @@ void PictureView::changeEvent(QEvent* event) {
 }
 
 PictureGeometry PictureView::fitting() const {
-    return GeometryFor(size(), QFontMetricsF(font(), this));
+    return GeometryFor(size(), QFontMetricsF(shownFont(), this));
 }
 
 void PictureView::rebuild() {
@@ -133,7 +159,7 @@ void PictureView::rebuild() {
 }
 
 void PictureView::paint(QPainter& painter) const {
-    PaintPicture(painter, QRectF(rect()), picture_, PictureLook{font(), palette()});
+    PaintPicture(painter, QRectF(rect()), picture_, PictureLook{shownFont(), palette()});
 }
 
 }  // namespace sredna

@@ -23,6 +23,13 @@ public:
     void modelChanged();
 
     const Picture& picture() const { return picture_; }
+    // The size the window opens at, at the present zoom: a larger view
+    // draws in a larger font, up to twice as large, so that a maximised
+    // picture reads from the back of a classroom.
+    void setDefaultSize(const QSize& size);
+    QSize defaultSize() const { return defaultSize_; }
+    // The font the picture is drawn in: the widget's, grown with the view.
+    QFont shownFont() const;
     // The picture as shown, at twice the pixels, for documents and print.
     QImage image() const;
     // The picture as shown, as one vector PDF page of its size; false if the
@@ -47,6 +54,7 @@ private:
     Picture picture_;
     // The room the picture was built for: another size rebuilds it.
     PictureGeometry geometry_;
+    QSize defaultSize_;
     bool stale_ = true;
 };
 

@@ -34,6 +34,7 @@ PictureWindow::PictureWindow(const WindowModel& model, char separator, const QSi
     layout->addWidget(view_);
     setMinimumSize(minimum);
     resize(size);
+    view_->setDefaultSize(size);
 
     struct Command {
         std::string_view text;
@@ -57,7 +58,9 @@ void PictureWindow::setZoom(double factor, const QFont& font, const QSize& minim
     setFont(font);
     setMinimumSize(minimum);
     if (factor_ && factor != *factor_) {
-        resize((QSizeF(size()) * (factor / *factor_)).toSize());
+        const double ratio = factor / *factor_;
+        view_->setDefaultSize((QSizeF(view_->defaultSize()) * ratio).toSize());
+        resize((QSizeF(size()) * ratio).toSize());
     }
     factor_ = factor;
 }
