@@ -66,7 +66,7 @@ std::string Quoted(std::string_view text) {
 std::string DataEntry::Reason(NumberRefusal refusal, char decimalSeparator) {
     switch (refusal) {
         case NumberRefusal::NotANumber:
-            return std::string(texts::kNotANumber) + separator_ +
+            return std::string(texts::kNotANumber) + decimalSeparator +
                    std::string(texts::kNotANumberEnd);
         case NumberRefusal::TooManyDigits:
             return std::string(texts::kTooManyDigits);
