@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/model/joined_text.h"
 #include "core/model/product.h"
 
 // Every text the window shows, in one place: captions, names for screen
@@ -27,10 +28,10 @@ inline constexpr std::string_view kFrameCaption = "Средна стойност
 inline constexpr std::array<std::string_view, 6> kLabelCaptions = {
     "Математика - средна стойност", "Брой ел.", "Стойности", "медиана", "т", "Интервал"};
 
-// The window's caption is the publisher's address, three spaces and a title;
+// The window's caption is the program's name, three spaces and a title;
 // screen readers get the title alone. The installers find a running copy by
 // the caption, so it comes from the top CMakeLists.txt with the other names.
-// There is no publisher site yet.
+// The frame's caption is a text of the window's own, whatever the name.
 inline constexpr std::string_view kWindowCaption = product::kWindowCaption;
 inline constexpr std::string_view kCaptionText = product::kCaptionTitle;
 
@@ -147,7 +148,7 @@ inline constexpr std::string_view kNumbersSuffix = "csv";
 
 // Messages about numbers files, titled with the program's name. The name of
 // the file goes between the two parts.
-inline constexpr std::string_view kMessageTitle = "Средна стойност";
+inline constexpr std::string_view kMessageTitle = product::kName;
 inline constexpr std::string_view kCannotRead = "Файлът „";
 inline constexpr std::string_view kCannotReadEnd =
     "“ не може да се прочете. Проверете дали още съществува и дали имате право да го четете.";
@@ -169,7 +170,8 @@ struct KeyHelp {
     std::string_view keys;
     std::string_view does;
 };
-inline constexpr std::string_view kKeysTitle = "Клавиши – Средна стойност";
+inline constexpr std::string_view kKeysTitleStart = "Клавиши – ";
+inline constexpr std::string_view kKeysTitle = kJoined<kKeysTitleStart, product::kName>;
 inline constexpr std::string_view kCloseKeys = "Затвори";
 inline constexpr std::string_view kMainWindowKeys = "В главния прозорец";
 inline constexpr std::array kMainKeys = {
