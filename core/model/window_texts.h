@@ -23,6 +23,7 @@ inline constexpr std::string_view kWeightedAccessibleName = "претеглен�
 
 inline constexpr std::array<std::string_view, 3> kCommandCaptions = {"Чисти", "Случайни",
                                                                      "Изчисли"};
+// The frame's own text, which stays whatever the program is named.
 inline constexpr std::string_view kFrameCaption = "Средна стойност";
 // Label1 by index; element 4 is Etiket(4).
 inline constexpr std::array<std::string_view, 6> kLabelCaptions = {
@@ -31,7 +32,6 @@ inline constexpr std::array<std::string_view, 6> kLabelCaptions = {
 // The window's caption is the program's name, three spaces and a title;
 // screen readers get the title alone. The installers find a running copy by
 // the caption, so it comes from the top CMakeLists.txt with the other names.
-// The frame's caption is a text of the window's own, whatever the name.
 inline constexpr std::string_view kWindowCaption = product::kWindowCaption;
 inline constexpr std::string_view kCaptionText = product::kCaptionTitle;
 
