@@ -115,9 +115,10 @@ public:
             [path](QFileDialog* dialog) { test::TypeFileName(dialog, path); });
     }
     // Presses the button of the next message box that reads `text`, after
-    // noting its buttons.
+    // noting its buttons. Every one is titled with the program's name.
     static void pressAnswer(std::string_view text, QStringList* buttons = nullptr) {
         test::WhenModal<QMessageBox>([text, buttons](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Средна стойност"));
             for (QAbstractButton* button : box->buttons()) {
                 if (buttons != nullptr) {
                     buttons->append(button->text());
@@ -322,6 +323,7 @@ TEST_F(WindowFilesTest, F1ListsEveryKeyOfTheWindow) {
     KeysWindow* keys = window.keysWindow();
     ASSERT_NE(keys, nullptr);
     EXPECT_TRUE(keys->isVisible());
+    EXPECT_EQ(keys->windowTitle(), QStringLiteral("Клавиши – Средна стойност"));
     QList<QKeySequence> listed;
     for (const texts::KeyHelp& help : texts::kMainKeys) {
         listed += KeySequences(help.keys);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTest>
 
 #include "tests/caption_room.h"
@@ -82,11 +83,19 @@ TEST_F(WindowLayoutTest, ControlsStandWhereTheTwipsSay) {
     EXPECT_EQ(window.option1(3)->parentWidget(), window.frame1());
 }
 
-TEST_F(WindowLayoutTest, CaptionIsTheAddressThenTheTitle) {
+TEST_F(WindowLayoutTest, CaptionIsTheNameThenTheTitle) {
     EXPECT_EQ(window.windowTitle(),
               QStringLiteral(
-                  "www.example.org   Средна аритметична, геометрична, квадратична , хармонична"));
+                  "Средна стойност   Средна аритметична, геометрична, квадратична , хармонична"));
     EXPECT_EQ(window.windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
+}
+
+// Whatever the program is called, the user's settings stay where earlier
+// versions kept them, and desktops still tie the window to its menu entry.
+TEST(ProgramIds, StayThoseOfEarlierVersions) {
+    EXPECT_TRUE(QSettings().fileName().endsWith(QStringLiteral("/example.org/sredna.ini")))
+        << QSettings().fileName().toStdString();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.example.sredna"));
 }
 
 TEST_F(WindowLayoutTest, ColoursAreTheWindowsOwn) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/model/joined_text.h"
 #include "core/model/product.h"
 
 // Every text the window shows, in one place: captions, names for screen
@@ -22,15 +23,15 @@ inline constexpr std::string_view kWeightedAccessibleName = "претеглен�
 
 inline constexpr std::array<std::string_view, 3> kCommandCaptions = {"Чисти", "Случайни",
                                                                      "Изчисли"};
+// The frame's own text, which stays whatever the program is named.
 inline constexpr std::string_view kFrameCaption = "Средна стойност";
 // Label1 by index; element 4 is Etiket(4).
 inline constexpr std::array<std::string_view, 6> kLabelCaptions = {
     "Математика - средна стойност", "Брой ел.", "Стойности", "медиана", "т", "Интервал"};
 
-// The window's caption is the publisher's address, three spaces and a title;
+// The window's caption is the program's name, three spaces and a title;
 // screen readers get the title alone. The installers find a running copy by
 // the caption, so it comes from the top CMakeLists.txt with the other names.
-// There is no publisher site yet.
 inline constexpr std::string_view kWindowCaption = product::kWindowCaption;
 inline constexpr std::string_view kCaptionText = product::kCaptionTitle;
 
@@ -184,7 +185,7 @@ inline constexpr std::string_view kNumbersSuffix = "csv";
 
 // Messages about numbers files, titled with the program's name. The name of
 // the file goes between the two parts.
-inline constexpr std::string_view kMessageTitle = "Средна стойност";
+inline constexpr std::string_view kMessageTitle = product::kName;
 inline constexpr std::string_view kCannotRead = "Файлът „";
 inline constexpr std::string_view kCannotReadEnd =
     "“ не е отворен: не може да се прочете. Проверете дали още съществува и дали имате "
@@ -208,7 +209,8 @@ struct KeyHelp {
     std::string_view keys;
     std::string_view does;
 };
-inline constexpr std::string_view kKeysTitle = "Клавиши – Средна стойност";
+inline constexpr std::string_view kKeysTitleStart = "Клавиши – ";
+inline constexpr std::string_view kKeysTitle = kJoined<kKeysTitleStart, product::kName>;
 inline constexpr std::string_view kCloseKeys = "Затвори";
 inline constexpr std::string_view kMainWindowKeys = "В главния прозорец";
 inline constexpr std::array kMainKeys = {

@@ -32,7 +32,7 @@ nsi=$(package_value "$env_file" nsi)
 name=$(package_value "$env_file" name)
 version=$(package_value "$env_file" version)
 publisher=$(package_value "$env_file" publisher)
-address=$(package_value "$env_file" address)
+caption=$(package_value "$env_file" caption)
 setup_key=$(package_value "$env_file" setup_key)
 fail() {
     echo "check-installer: $*" >&2
@@ -162,7 +162,7 @@ echo "3. nothing changes while the program runs"
 # A copy outside the install: only its window tells that it runs.
 cp -a "$stage" "$work/running"
 program_start "$work/running/sredna.exe"
-program_window "$address" 60 >/dev/null || fail "the program showed no window within 60 s"
+program_window "$caption" 60 >/dev/null || fail "the program showed no window within 60 s"
 before=$(snapshot "$(host_path "$chosen")" "$machine_link")
 expect "$exit_running" "$setup" /S
 expect "$exit_running" "$(host_path "$chosen")/uninstall.exe" /S "_?=$chosen"

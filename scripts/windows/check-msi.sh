@@ -25,11 +25,13 @@ env_file=$1 stage=$2 msi=$3 setup=$4
 name=$(package_value "$env_file" name)
 publisher=$(package_value "$env_file" publisher)
 icon=$(package_value "$env_file" icon)
+vendor_id=$(package_value "$env_file" vendor_id)
+application_id=$(package_value "$env_file" application_id)
 setup_key=$(package_value "$env_file" setup_key)
 folder="$WINEPREFIX/drive_c/Program Files/$name"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # The value that makes the shortcut's component installed.
-own_key="HKLM\\Software\\$publisher\\sredna"
+own_key="HKLM\\Software\\$vendor_id\\$application_id"
 
 fail() {
     echo "check-msi: $*" >&2

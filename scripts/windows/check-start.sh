@@ -14,7 +14,6 @@ if [ $# -ne 2 ]; then
     exit 2
 fi
 caption=$(package_value "$1" caption)
-address=$(package_value "$1" address)
 zip=$2
 limit=60
 
@@ -36,7 +35,7 @@ retries=0
 for attempt in 1 2; do
     started=$(date +%s.%N)
     program_start "$exe"
-    window=$(program_window "$address" "$limit") && break
+    window=$(program_window "$caption" "$limit") && break
     echo "no window within $limit s (start $attempt of 2)" >&2
     "$wine_bin" taskkill /f /im sredna.exe </dev/null >/dev/null 2>&1 || true
     program_kill
@@ -57,7 +56,7 @@ for _ in $(seq 50); do
         break
     fi
     sleep 0.2
-    window=$(program_window "$address" 1) || true
+    window=$(program_window "$caption" 1) || true
 done
 [ -n "$size" ] || { echo "the program's window cannot be read" >&2; exit 1; }
 if [ "$shown" != "$caption" ]; then

@@ -24,7 +24,7 @@ icon=$(package_value "$env_file" icon)
 product_name=$(package_value "$env_file" name)
 upgrade_code=$(package_value "$env_file" upgrade_code)
 summary_name=$(package_value "$env_file" latin_name)
-publisher=$(package_value "$env_file" publisher)
+summary_publisher=$(package_value "$env_file" latin_publisher)
 [ -f "$stage/sredna.exe" ] || fail "no sredna.exe in $stage"
 # Windows Installer compares versions up to 255.255.65535.
 [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "the version \"$version\" is not X.Y.Z"
@@ -127,7 +127,7 @@ cp "$template" "$work/sredna.wxs"
 
 # The package code names this exact package: made from its content, with
 # the package code itself left blank.
-summary=("$summary_name $version" "$publisher" "x64;1026")
+summary=("$summary_name $version" "$summary_publisher" "x64;1026")
 msibuild "$msi" -s "${summary[@]}" "{00000000-0000-0000-0000-000000000000}"
 package_code=$(uuid5 "$upgrade_code" "package $(sha256sum <"$msi" | cut -c1-64)")
 msibuild "$msi" -s "${summary[@]}" "{$package_code}"

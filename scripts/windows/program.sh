@@ -13,9 +13,9 @@ program_start() {
     program_pid=$!
 }
 
-# program_window ADDRESS SECONDS: prints the id of a visible window whose
-# caption starts with ADDRESS (the publisher's, a domain name: its dots are
-# plain dots), waiting up to SECONDS for one; fails if none comes.
+# program_window CAPTION SECONDS: prints the id of a visible window whose
+# caption starts with CAPTION (the main window's, from package.env: its dots
+# would be plain dots), waiting up to SECONDS for one; fails if none comes.
 program_window() {
     timeout "$2" xdotool search --sync --limit 1 --onlyvisible --name "^${1//./\\.}"
 }

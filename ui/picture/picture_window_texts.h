@@ -2,6 +2,9 @@
 
 #include <string_view>
 
+#include "core/model/joined_text.h"
+#include "core/model/product.h"
+
 // The texts of the picture window and of the button that opens it. The
 // picture's own labels are in picture_texts.h. Every character belongs to
 // Windows code page 1251.
@@ -15,7 +18,9 @@ inline constexpr std::string_view kPictureButtonHelp =
     "Отваря графиката на стойностите и средните им в отделен прозорец (F4).";
 
 // The window, and the picture in it for screen readers.
-inline constexpr std::string_view kPictureWindowTitle = "Графика – Средна стойност";
+inline constexpr std::string_view kPictureWindowTitleStart = "Графика – ";
+inline constexpr std::string_view kPictureWindowTitle =
+    kJoined<kPictureWindowTitleStart, product::kName>;
 inline constexpr std::string_view kPictureName = "Графика на стойностите";
 
 // Its commands, in its right-click menu with their keys.

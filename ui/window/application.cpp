@@ -6,6 +6,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include "core/model/product.h"
+#include "ui/text/model_text.h"
 #include "ui/widgets/program_icon.h"
 #include "ui/window/layout.h"
 
@@ -13,12 +15,13 @@ namespace sredna {
 
 void SetUpApplication(QApplication& app) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("sredna"));
-    // The user's settings (the zoom) are kept under the publisher's name, as
-    // the installers' own registry key is.
-    QApplication::setOrganizationName(QStringLiteral("example.org"));
+    // The user's settings (the zoom) are kept under these two ids, as the
+    // MSI's own registry key is: ids, not names, so that a renamed program
+    // still finds them.
+    QApplication::setApplicationName(FromModel(product::kApplicationId));
+    QApplication::setOrganizationName(FromModel(product::kVendorId));
     // Lets Wayland desktops match the window to its menu entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.sredna"));
+    QGuiApplication::setDesktopFileName(FromModel(product::kDesktopId));
     // Every window of the program shows this one; its images are read once.
     QApplication::setWindowIcon(ProgramIcon());
     // Text and list boxes keep the platform's default colours: Fusion's own.
