@@ -59,6 +59,7 @@ public:
     bool HoldsUnsavedWork() const;
 
     std::size_t UndoSteps() const { return undo_.size(); }
+    std::size_t RedoSteps() const { return redo_.size(); }
     // What the steps hold, in bytes, as counted against the cap.
     std::size_t MemoryUse() const { return memory_; }
 

@@ -8,11 +8,11 @@
 
 namespace sredna {
 
-Form::Form(std::string introText, char decimalSeparator)
+Form::Form(std::string introText, char decimalSeparator, std::size_t historyCap)
     : model_(std::move(introText)),
       separator_(decimalSeparator),
       entry_(model_, separator_),
-      history_(model_) {
+      history_(model_, historyCap) {
     model_.Hub().SetListClickHandler([this](int index) { Spis_Click(index); });
     model_.Hub().SetOptionClickHandler([this](int index) { Option1_Click(index); });
 }

@@ -16,8 +16,10 @@ namespace sredna {
 // events) and then shows the model.
 class Form {
 public:
-    // decimalSeparator: the one the user's regional settings use in reports.
-    explicit Form(std::string introText = {}, char decimalSeparator = '.');
+    // decimalSeparator: the one the user's regional settings use in reports;
+    // historyCap: the undo history's memory cap.
+    explicit Form(std::string introText = {}, char decimalSeparator = '.',
+                  std::size_t historyCap = ListHistory::kDefaultMemoryCap);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -28,6 +30,7 @@ public:
     DataEntry& Entry() { return entry_; }
     // Every change to the values and weights lists, to undo and redo.
     ListHistory& History() { return history_; }
+    const ListHistory& History() const { return history_; }
 
     // Seeds the sequence and selects the first count, bound and kind.
     void Form_Load();

@@ -94,7 +94,8 @@ bool NumbersFiles::save(const QString& path) {
         tell(texts::kCannotWrite, path, texts::kCannotWriteEnd);
         return false;
     }
-    form_.NumbersSaved();
+    // Through the sync, so that the window shows the numbers saved.
+    sync_.handle([this] { form_.NumbersSaved(); });
     return true;
 }
 
