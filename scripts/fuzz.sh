@@ -32,7 +32,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
 failed=()
-for target in fuzz_val fuzz_user_number fuzz_number_text fuzz_model fuzz_calculate; do
+for target in fuzz_val fuzz_user_number fuzz_number_text fuzz_model fuzz_calculate fuzz_history; do
     work="build/fuzz/work/$target"
     findings="build/fuzz/findings/$target"
     log="build/fuzz/logs/$target.log"
