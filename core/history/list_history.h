@@ -53,9 +53,9 @@ public:
     void MarkClean();
     // Whether the lists hold changes made by hand that are not in the last
     // file: the point marked clean is not the current one, and the last
-    // step that led here was made by hand. Once the marked point is dropped
-    // past the cap or cut off by a new step, only a fresh step makes the
-    // lists clean again.
+    // step that led here was made by hand. A marked point dropped past the
+    // cap or cut off by a new step is not found again: until the next save
+    // or open, only a fresh step makes the lists clean.
     bool HoldsUnsavedWork() const;
 
     std::size_t UndoSteps() const { return undo_.size(); }

@@ -78,8 +78,10 @@ public:
     void SetOptionClickHandler(ClickHandler handler) { optionClick_ = std::move(handler); }
 
     void Notify(ChangeKind kind, int index) const {
-        // By index: a listener may end another's subscription.
+        // By index: a listener may end another's subscription, which would
+        // leave an iterator dangling.
         const std::vector<std::pair<int, ChangeListener>>& entries = listeners_->entries;
+        // NOLINTNEXTLINE(modernize-loop-convert)
         for (std::size_t i = 0; i < entries.size(); ++i) {
             entries[i].second(Change{kind, index});
         }
