@@ -6,7 +6,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     sredna::SetUpApplication(app);
-    sredna::MainWindow window;
+    // The numbers outlive the window, whose widgets may reach them as they go.
+    sredna::Form form = sredna::MainWindow::makeForm();
+    sredna::MainWindow window(form);
     window.show();
     return QApplication::exec();
 }

@@ -20,15 +20,15 @@
 
 #include <array>
 
+#include "tests/window_with_form.h"
 #include "ui/picture/picture_view.h"
 #include "ui/window/application.h"
-#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {
 
 void BM_CalculateClickInWindow(benchmark::State& state) {
-    MainWindow window;
+    WindowWithForm window;
     window.show();
     QListWidget* counts = window.spis(kCountList);
     QTest::mouseClick(counts->viewport(), Qt::LeftButton, {},
@@ -47,7 +47,7 @@ BENCHMARK(BM_CalculateClickInWindow)->Unit(benchmark::kMicrosecond);
 // One typed letter in the report box after a large paste: it should cost the
 // same whatever the length of the text already there.
 void BM_KeystrokeInLongText(benchmark::State& state) {
-    MainWindow window;
+    WindowWithForm window;
     window.show();
     QPlainTextEdit* box = window.text1(kReportBox);
     const QString line = QStringLiteral("към натрупаната сума 12345 добавям 678\n");
@@ -98,7 +98,7 @@ void EmptyForPaste(MainWindow& window) {
 // Ctrl+V of a spreadsheet column of 32,767 decimal numbers into the emptied
 // values list, to the refreshed widget.
 void BM_PasteInWindow(benchmark::State& state) {
-    MainWindow window;
+    WindowWithForm window;
     if (!ShowActive(window, state)) {
         return;
     }
@@ -119,7 +119,7 @@ BENCHMARK(BM_PasteInWindow)->Unit(benchmark::kMillisecond);
 // every window is repainted, without and with the picture window open
 // (argument 1), whose picture is rebuilt.
 void BM_PasteAndPaint(benchmark::State& state) {
-    MainWindow window;
+    WindowWithForm window;
     if (!ShowActive(window, state)) {
         return;
     }
@@ -146,7 +146,7 @@ BENCHMARK(BM_PasteAndPaint)->ArgName("picture")->Arg(0)->Arg(1)->Unit(benchmark:
 // A click on another option button with 32,767 values in the lists: the
 // picture rebuilt for that kind and repainted, in a window of 640 × 480.
 void BM_PictureOfAnotherKind(benchmark::State& state) {
-    MainWindow window;
+    WindowWithForm window;
     if (!ShowActive(window, state)) {
         return;
     }
@@ -192,7 +192,7 @@ bool FillByPaste(MainWindow& window, benchmark::State& state) {
 // Ctrl+Z, then Ctrl+Y, of a change to 32,767 values: the paste that made
 // them (range 0) or "Чисти" (range 1), each key timed to the refreshed list.
 void BM_UndoRedoInWindow(benchmark::State& state) {
-    MainWindow window;
+    WindowWithForm window;
     if (!FillByPaste(window, state)) {
         state.SkipWithError("the window did not take the paste");
         return;
@@ -228,7 +228,7 @@ BENCHMARK(BM_UndoRedoInWindow)
 // window: from the file's name to the file written, or to the refreshed
 // lists.
 void BM_NumbersFileInWindow(benchmark::State& state) {
-    MainWindow window;
+    WindowWithForm window;
     QTemporaryDir folder;
     if (!FillByPaste(window, state) || !folder.isValid()) {
         state.SkipWithError("no window with the values, or no folder");
@@ -258,7 +258,7 @@ BENCHMARK(BM_NumbersFileInWindow)->ArgName("open")->DenseRange(0, 1)->Unit(bench
 // between 200 and 250 % and back: with the lists as they start, and with
 // 32,767 values in them.
 void BM_ZoomStep(benchmark::State& state) {
-    MainWindow window;
+    WindowWithForm window;
     if (!ShowActive(window, state)) {
         return;
     }

@@ -33,7 +33,7 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
 failed=()
 for target in fuzz_val fuzz_user_number fuzz_number_text fuzz_model fuzz_calculate \
-    fuzz_numbers_file; do
+    fuzz_numbers_file fuzz_history; do
     work="build/fuzz/work/$target"
     findings="build/fuzz/findings/$target"
     log="build/fuzz/logs/$target.log"

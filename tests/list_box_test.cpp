@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/numbers/arithmetic_fault.h"
@@ -14,12 +16,31 @@ struct RecordingList : testing::Test {
     EventHub hub;
     std::vector<int> clicks;
     std::vector<Change> changes;
+    EventHub::Subscription subscription;
 
     RecordingList() {
         hub.SetListClickHandler([this](int index) { clicks.push_back(index); });
-        hub.SetChangeListener([this](const Change& change) { changes.push_back(change); });
+        subscription = hub.Listen([this](const Change& change) { changes.push_back(change); });
     }
 };
+
+// Every view hears the changes until its subscription goes, whichever of the
+// hub and the subscription goes first.
+TEST(EventHubTest, EachListenerHearsUntilItsSubscriptionGoes) {
+    std::vector<int> heard;
+    auto hub = std::make_unique<EventHub>();
+    EventHub::Subscription first = hub->Listen([&](const Change&) { heard.push_back(1); });
+    std::optional<EventHub::Subscription> second =
+        hub->Listen([&](const Change&) { heard.push_back(2); });
+    hub->Notify(ChangeKind::Text, 0);
+    second.reset();
+    hub->Notify(ChangeKind::Text, 0);
+    EventHub::Subscription moved = std::move(first);
+    hub->Notify(ChangeKind::Text, 0);
+    EXPECT_EQ(heard, (std::vector<int>{1, 2, 1, 1}));
+    hub.reset();
+    moved.Cancel();  // the hub is gone: nothing to remove, nothing to reach
+}
 
 TEST_F(RecordingList, SelectingAnotherPositionRaisesOneClickWithTheListIndex) {
     ListBox list(3, hub, {"a", "b", "c"});

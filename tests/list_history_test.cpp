@@ -144,5 +144,28 @@ TEST(HistoryTest, MemoryStaysSmallAndCapped) {
     EXPECT_EQ(model.Spis(kValuesList).Count(), 5 + 49);
 }
 
+// The point saved last, once dropped past the cap, is not the start of what
+// is kept: undoing everything kept still leaves work typed before it.
+TEST(HistoryTest, ASavedPointDroppedPastTheCapLeavesTheListsUnsaved) {
+    using Kind = ListHistory::StepKind;
+    WindowModel model;
+    ListHistory history(model, 1000);
+    model.Spis(kValuesList).AddItem("1");
+    history.CloseStep(Kind::Fresh);
+    history.MarkClean();
+    EXPECT_FALSE(history.HoldsUnsavedWork());
+    for (int i = 0; i < 50; ++i) {
+        model.Spis(kValuesList).AddItem(std::to_string(i));
+        history.CloseStep(Kind::ByHand);
+    }
+    while (history.CanUndo()) {
+        history.Undo();
+    }
+    EXPECT_TRUE(history.HoldsUnsavedWork());
+    model.Spis(kValuesList).Clear();
+    history.CloseStep(Kind::Fresh);
+    EXPECT_FALSE(history.HoldsUnsavedWork());
+}
+
 }  // namespace
 }  // namespace sredna

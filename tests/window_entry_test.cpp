@@ -16,14 +16,14 @@
 
 #include "core/model/window_texts.h"
 #include "tests/qt_warnings.h"
-#include "ui/window/main_window.h"
+#include "tests/window_with_form.h"
 
 namespace sredna {
 namespace {
 
 class WindowEntryTest : public testing::Test {
 protected:
-    MainWindow window;
+    WindowWithForm window;
     QListWidget* values = window.spis(kValuesList);
     QListWidget* weights = window.spis(kWeightsList);
 

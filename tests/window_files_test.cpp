@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -26,10 +27,10 @@
 
 #include "core/model/window_texts.h"
 #include "tests/modal_dialogs.h"
+#include "tests/window_with_form.h"
 #include "ui/text/model_text.h"
 #include "ui/window/command_keys.h"
 #include "ui/window/keys_window.h"
-#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {
@@ -53,7 +54,7 @@ class WindowFilesTest : public testing::Test {
 public:
     QString home = TestHome();
     QTemporaryDir folder;
-    MainWindow window;
+    WindowWithForm window;
     QListWidget* values = window.spis(kValuesList);
 
     WindowFilesTest() { show(); }
@@ -313,6 +314,99 @@ TEST_F(WindowFilesTest, ClosingAsksBeforeLosingChangesByHand) {
 
     show();
     deleteThird();
+    pressAnswer(texts::kDiscardAnswer);
+    EXPECT_TRUE(window.close());
+}
+
+// A question that must not come: one that does is a failure, and goes.
+class NoQuestion {
+public:
+    NoQuestion() {
+        guard_.setSingleShot(true);
+        QObject::connect(&guard_, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "a question came: " << test::Describe(modal);
+                modal->close();
+            }
+        });
+        guard_.start(3000);
+    }
+
+private:
+    QTimer guard_;
+};
+
+// "*" ends the caption exactly when closing would ask: after a change by
+// hand, not once it is undone, saved or replaced by a sample, nor after an
+// edit that changes nothing.
+TEST_F(WindowFilesTest, TheCaptionMarksNumbersNotSaved) {
+    const auto ctrl = [this](int keyCode) { key(values, keyCode, Qt::ControlModifier); };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool unsaved;
+    };
+    const std::vector<Step> steps = {
+        {"start", [] {}, false},
+        {"delete", [&] { deleteThird(); }, true},
+        {"undo", [&] { ctrl(Qt::Key_Z); }, false},
+        {"redo", [&] { ctrl(Qt::Key_Y); }, true},
+        {"random", [&] { click(window.command1(kRandomCommand)); }, false},
+        {"undo_random", [&] { ctrl(Qt::Key_Z); }, true},
+        {"save",
+         [&] {
+             chooseFile(path(QStringLiteral("a.csv")));
+             ctrl(Qt::Key_S);
+         },
+         false},
+        {"same_value_typed",
+         [&] {
+             QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
+                               values->visualItemRect(values->item(0)).center());
+             key(values, Qt::Key_F2);
+             typeInEditor(FromModel(window.form().Model().Spis(kValuesList).Item(0)) +
+                          QStringLiteral(".0"));
+         },
+         false},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        if (!window.isActiveWindow()) {
+            show();
+        }
+        EXPECT_EQ(window.form().HasUnsavedNumbers(), step.unsaved) << step.name;
+        EXPECT_EQ(window.isWindowModified(), step.unsaved) << step.name;
+        EXPECT_EQ(window.windowHandle()->title().endsWith(u'*'), step.unsaved) << step.name;
+    }
+}
+
+// A value still in an item's editor as the window closes is committed first:
+// one the list refuses keeps the window open, the editor with it, and says
+// why; one it takes is the user's work to ask about.
+TEST_F(WindowFilesTest, ClosingCommitsTheValueBeingTyped) {
+    QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
+                      values->visualItemRect(values->item(0)).center());
+    key(values, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr) << "no item editor is open";
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("x"));
+    {
+        const NoQuestion none;
+        EXPECT_FALSE(window.close());
+    }
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(values->itemWidget(values->item(0)), editor);
+    EXPECT_EQ(report(), "„x“" + std::string(texts::kNotANumber) + "\r\n");
+    EXPECT_FALSE(window.form().HasUnsavedNumbers());
+
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("7"));
+    pressAnswer(texts::kCancelAnswer);
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(window.form().Model().Spis(kValuesList).Item(0), "7");
+    EXPECT_EQ(values->itemWidget(values->item(0)), nullptr);
+    EXPECT_TRUE(window.isWindowModified());
     pressAnswer(texts::kDiscardAnswer);
     EXPECT_TRUE(window.close());
 }

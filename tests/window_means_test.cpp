@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "ui/window/main_window.h"
+#include "tests/window_with_form.h"
 
 namespace sredna {
 namespace {
@@ -54,7 +54,7 @@ const RefusalCase kRefusals[] = {
 };
 
 TEST(WindowMeansTest, RefusalsEndTheReportAndKeepTheStoredMean) {
-    MainWindow window;
+    WindowWithForm window;
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

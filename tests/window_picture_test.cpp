@@ -26,15 +26,15 @@
 
 #include "tests/modal_dialogs.h"
 #include "tests/test_support.h"
+#include "tests/window_with_form.h"
 #include "ui/picture/picture_view.h"
-#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {
 
 class WindowPictureTest : public testing::Test {
 protected:
-    MainWindow window;
+    WindowWithForm window;
 
     WindowPictureTest() {
         window.show();

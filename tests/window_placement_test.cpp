@@ -6,8 +6,8 @@
 
 #include <optional>
 
+#include "tests/window_with_form.h"
 #include "ui/window/layout.h"
-#include "ui/window/main_window.h"
 
 // So that a failure shows the point, not its bytes.
 void PrintTo(const QPoint& point, std::ostream* os) {
@@ -90,7 +90,7 @@ TEST(CoveringLeastTest, BesideElseTheCornerThatHidesLeast) {
 
 // Run on a 1366 × 768 screen at 200 %: the window is taller than the screen.
 TEST(WindowPlacementTest, TooLargeForTheScreenKeepsItsCaptionOnIt) {
-    MainWindow window;
+    WindowWithForm window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const QRect area = window.screen()->availableGeometry();

@@ -15,7 +15,7 @@
 #include <random>
 
 #include "tests/qt_warnings.h"
-#include "ui/window/main_window.h"
+#include "tests/window_with_form.h"
 
 namespace sredna {
 namespace {
@@ -227,7 +227,7 @@ private:
                window_.spis(index)->isAncestorOf(focus);
     }
 
-    MainWindow window_;
+    WindowWithForm window_;
     std::mt19937 engine_;
     QRect geometry_;
     std::string intro_;

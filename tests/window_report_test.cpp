@@ -27,18 +27,18 @@
 
 #include "tests/modal_dialogs.h"
 #include "tests/test_support.h"
+#include "tests/window_with_form.h"
 #include "ui/output/report_texts.h"
 #include "ui/picture/picture_view.h"
 #include "ui/picture/picture_window.h"
 #include "ui/text/model_text.h"
-#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {
 
 class WindowReportTest : public testing::Test {
 protected:
-    MainWindow window;
+    WindowWithForm window;
     QTemporaryDir folder;
 
     WindowReportTest() {

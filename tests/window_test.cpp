@@ -20,16 +20,16 @@
 #include <string_view>
 #include <utility>
 
+#include "tests/window_with_form.h"
 #include "ui/text/text_lines.h"
 #include "ui/window/intro_text.h"
-#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {
 
 class WindowTest : public testing::Test {
 protected:
-    MainWindow window;
+    WindowWithForm window;
 
     WindowTest() {
         window.show();
@@ -211,7 +211,7 @@ TEST_F(WindowTest, EnterAndEscapePressNoButton) {
 // sanitizer build catches it).
 TEST(WindowClosingTest, WithAnItemEditorOpenReachesNothingGone) {
     for (Qt::Key key : {Qt::Key_Insert, Qt::Key_F2}) {
-        MainWindow window;
+        WindowWithForm window;
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         QListWidget* values = window.spis(kValuesList);

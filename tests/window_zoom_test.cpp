@@ -18,10 +18,10 @@
 #include <QWindow>
 
 #include "tests/caption_room.h"
+#include "tests/window_with_form.h"
 #include "ui/picture/picture_view.h"
 #include "ui/picture/picture_window.h"
 #include "ui/window/keys_window.h"
-#include "ui/window/main_window.h"
 
 namespace sredna {
 namespace {
@@ -62,7 +62,7 @@ protected:
 };
 
 TEST_F(WindowZoomTest, StepsScaleTheWholeWindowAndCtrl0BringsBackTheNormalOne) {
-    MainWindow window;
+    WindowWithForm window;
     Show(window);
     const QImage normal = window.grab().toImage();
     const int normalScrollBar = window.text1(kReportBox)->verticalScrollBar()->width();
@@ -151,7 +151,7 @@ TEST_F(WindowZoomTest, StepsScaleTheWholeWindowAndCtrl0BringsBackTheNormalOne) {
 
 TEST_F(WindowZoomTest, TheScaleIsWrittenAtOnceAndReadAtTheNextStart) {
     {
-        MainWindow window;
+        WindowWithForm window;
         Show(window);
         Press(Qt::Key_Equal);
         Press(Qt::Key_Equal);
@@ -159,12 +159,12 @@ TEST_F(WindowZoomTest, TheScaleIsWrittenAtOnceAndReadAtTheNextStart) {
         ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
         EXPECT_TRUE(stored.readAll().contains("zoom=150"));
     }
-    const MainWindow next;
+    const WindowWithForm next;
     EXPECT_EQ(next.size(), QSize(779, 657));
     // A new user, or settings that make no sense, get the normal size.
     for (const char* stored : {"", "abc", "130", "-125", "1000"}) {
         QSettings().setValue(kZoomKey, QString::fromLatin1(stored));
-        const MainWindow window;
+        const WindowWithForm window;
         EXPECT_EQ(window.size(), QSize(519, 438)) << '"' << stored << '"';
     }
 }
@@ -177,7 +177,7 @@ TEST_F(WindowZoomTest, ARememberedScaleIsCappedOnASmallerScreen) {
         netbook = screen->name() == QStringLiteral("netbook") ? screen : netbook;
     }
     ASSERT_NE(netbook, nullptr) << "run this beside a second, small screen";
-    MainWindow window;
+    WindowWithForm window;
     window.setScreen(netbook);
     window.move(netbook->geometry().topLeft());  // a window goes to the screen it stands on
     Show(window);
@@ -193,7 +193,7 @@ TEST_F(WindowZoomTest, ARememberedScaleIsCappedOnASmallerScreen) {
 // The picture window follows the main window's zoom, and its keys work there
 // too: its font and its size grow by the same step.
 TEST_F(WindowZoomTest, ThePictureWindowFollowsTheZoom) {
-    MainWindow window;
+    WindowWithForm window;
     Show(window);
     QTest::keyClick(&window, Qt::Key_F4);
     PictureWindow* picture = window.pictureWindow();
@@ -213,7 +213,7 @@ TEST_F(WindowZoomTest, ThePictureWindowFollowsTheZoom) {
 // F1's window takes the zoom's font; it is a window of its own, which the
 // window manager does not keep above the main one.
 TEST_F(WindowZoomTest, TheKeysWindowFollowsTheZoom) {
-    MainWindow window;
+    WindowWithForm window;
     Show(window);
     const int normalFont = QFontInfo(QApplication::font()).pixelSize();
     Press(Qt::Key_Equal);

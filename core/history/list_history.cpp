@@ -1,5 +1,6 @@
 #include "core/history/list_history.h"
 
+#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -68,12 +69,23 @@ void ListHistory::Record(int list, ItemSplice splice) {
     splices.push_back(std::move(packed));
 }
 
-bool ListHistory::CloseStep() {
+bool ListHistory::CloseStep(StepKind kind) {
     if (!pending_) {
         return false;
     }
     Step step = std::move(*pending_);
     pending_.reset();
+    // A splice that put back what it took ("123.0" typed over "123", weights
+    // pasted over equal ones) changes nothing, and no later splice's position
+    // depends on it.
+    std::erase_if(step.splices, [](const Splice& splice) {
+        return splice.removed.chars == splice.inserted.chars &&
+               splice.removed.ends == splice.inserted.ends;
+    });
+    if (step.splices.empty()) {
+        return false;
+    }
+    step.kind = kind;
     step.selectedAfter = model_.Spis(kValuesList).Selected();
     for (Splice& splice : step.splices) {
         splice.removed.chars.shrink_to_fit();
@@ -86,12 +98,36 @@ bool ListHistory::CloseStep() {
         std::accumulate(redo_.begin(), redo_.end(), std::size_t{0},
                         [](std::size_t sum, const Step& dropped) { return sum + dropped.bytes; });
     redo_.clear();
+    if (clean_ && *clean_ > Position()) {
+        clean_.reset();  // the saved point was among the steps to redo
+    }
     memory_ += step.bytes;
     undo_.push_back(std::move(step));
     while (memory_ > memoryCap_ && undo_.size() > 1) {
         DropOldest();
     }
     return true;
+}
+
+void ListHistory::MarkClean() {
+    CloseStep();
+    clean_ = Position();
+}
+
+bool ListHistory::HoldsUnsavedWork() const {
+    if (pending_) {
+        return true;  // changed in an action not yet ended: by hand
+    }
+    if (clean_ == Position()) {
+        return false;
+    }
+    // Every step is either by hand or fresh, so walking back from here ends
+    // at the last one: typed work is on screen exactly when it was by hand.
+    // Before the oldest step kept there may have been typed work.
+    if (undo_.empty()) {
+        return dropped_ > 0;
+    }
+    return undo_.back().kind == StepKind::ByHand;
 }
 
 void ListHistory::Undo() {
@@ -141,6 +177,10 @@ void ListHistory::Apply(const Step& step, bool forward) {
 void ListHistory::DropOldest() {
     memory_ -= undo_.front().bytes;
     undo_.pop_front();
+    ++dropped_;
+    if (clean_ && *clean_ < dropped_) {
+        clean_.reset();
+    }
 }
 
 std::size_t ListHistory::Bytes(const Step& step) {

@@ -17,6 +17,9 @@ namespace sredna {
 // that replace 32,767 values stay small, and drops its oldest steps past a
 // memory cap. The steps follow the user's actions: every change recorded
 // between two CloseStep calls is one step.
+//
+// It also knows which point of it was last saved or opened, so that the
+// lists count as unsaved only while they hold work typed since.
 class ListHistory : public ListJournal {
 public:
     static constexpr std::size_t kDefaultMemoryCap = std::size_t{64} * 1024U * 1024U;
@@ -27,11 +30,16 @@ public:
     ListHistory& operator=(const ListHistory&) = delete;
     ~ListHistory();
 
+    // What a step did to the lists: typed over them by hand, or put fresh
+    // numbers in their place (a sample, a clear, a file opened), which loses
+    // nothing typed once it is on screen.
+    enum class StepKind { ByHand, Fresh };
+
     void Record(int list, ItemSplice splice) override;
     // Ends the step of the changes recorded since the last call; with none,
-    // there is no step. A new step drops what could be redone. Returns
-    // whether there was one.
-    bool CloseStep();
+    // or none that changed an item in the end, there is no step. A new step
+    // drops what could be redone. Returns whether there was one.
+    bool CloseStep(StepKind kind = StepKind::ByHand);
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
@@ -41,7 +49,17 @@ public:
     void Undo();
     void Redo();
 
+    // The lists as they are now are those of a file, saved or opened.
+    void MarkClean();
+    // Whether the lists hold changes made by hand that are not in the last
+    // file: the point marked clean is not the current one, and the last
+    // step that led here was made by hand. A marked point dropped past the
+    // cap or cut off by a new step is not found again: until the next save
+    // or open, only a fresh step makes the lists clean.
+    bool HoldsUnsavedWork() const;
+
     std::size_t UndoSteps() const { return undo_.size(); }
+    std::size_t RedoSteps() const { return redo_.size(); }
     // What the steps hold, in bytes, as counted against the cap.
     std::size_t MemoryUse() const { return memory_; }
 
@@ -68,11 +86,14 @@ private:
         int selectedBefore = -1;
         int selectedAfter = -1;
         std::size_t bytes = 0;
+        StepKind kind = StepKind::ByHand;
     };
 
     void Apply(const Step& step, bool forward);
     void DropOldest();
     static std::size_t Bytes(const Step& step);
+    // The point of the history the lists are at, counting dropped steps too.
+    std::size_t Position() const { return dropped_ + undo_.size(); }
 
     WindowModel& model_;
     std::size_t memoryCap_;
@@ -80,6 +101,10 @@ private:
     std::deque<Step> undo_;
     std::vector<Step> redo_;
     std::size_t memory_ = 0;
+    std::size_t dropped_ = 0;
+    // The point last saved or opened; none once it cannot be reached. The
+    // empty lists the program starts with are clean.
+    std::optional<std::size_t> clean_ = 0;
     bool applying_ = false;
 };
 

@@ -13,7 +13,8 @@ namespace sredna {
 // The pupil's own numbers: edits of the values list and the weights list,
 // which always keep the same count. Each operation checks everything first;
 // if anything is refused, neither list changes and the report box says why
-// in one line. On success the report box is left as it is.
+// in one line. On success the report box is left as it is, but for a file
+// opened, which it says how many numbers came from.
 class DataEntry {
 public:
     // decimalSeparator: the one committed values are written with.

@@ -8,11 +8,11 @@
 
 namespace sredna {
 
-Form::Form(std::string introText, char decimalSeparator)
+Form::Form(std::string introText, char decimalSeparator, std::size_t historyCap)
     : model_(std::move(introText)),
       separator_(decimalSeparator),
       entry_(model_, separator_),
-      history_(model_) {
+      history_(model_, historyCap) {
     model_.Hub().SetListClickHandler([this](int index) { Spis_Click(index); });
     model_.Hub().SetOptionClickHandler([this](int index) { Option1_Click(index); });
 }
@@ -56,7 +56,7 @@ void Form::Command1_Click(int index) {
         model_.Text1(kReportBox).SetText(std::string(fault.what()) + std::string(kCrLf));
     }
     if (index == kClearCommand || index == kRandomCommand) {
-        history_.CloseStep();  // undone like any change, yet nothing typed is lost
+        history_.CloseStep(ListHistory::StepKind::Fresh);
     }
 }
 
@@ -94,25 +94,17 @@ void Form::Option1_Click(int index) {
 }
 
 void Form::EndAction() {
-    if (history_.CloseStep()) {
-        changedByHand_ = true;
-    }
+    history_.CloseStep(ListHistory::StepKind::ByHand);
 }
 
 void Form::Undo() {
     EndAction();
-    if (history_.CanUndo()) {
-        history_.Undo();
-        changedByHand_ = true;
-    }
+    history_.Undo();
 }
 
 void Form::Redo() {
     EndAction();
-    if (history_.CanRedo()) {
-        history_.Redo();
-        changedByHand_ = true;
-    }
+    history_.Redo();
 }
 
 bool Form::OpenNumbers(std::string_view bytes, std::string_view fileName) {
@@ -120,13 +112,13 @@ bool Form::OpenNumbers(std::string_view bytes, std::string_view fileName) {
     if (!entry_.OpenNumbers(bytes, fileName)) {
         return false;
     }
-    history_.CloseStep();
-    changedByHand_ = false;
+    history_.CloseStep(ListHistory::StepKind::Fresh);
+    history_.MarkClean();
     return true;
 }
 
 bool Form::HasUnsavedNumbers() const {
-    return changedByHand_ && model_.Spis(kValuesList).Count() > 0;
+    return history_.HoldsUnsavedWork() && model_.Spis(kValuesList).Count() > 0;
 }
 
 }  // namespace sredna

@@ -16,8 +16,10 @@ namespace sredna {
 // events) and then shows the model.
 class Form {
 public:
-    // decimalSeparator: the one the user's regional settings use in reports.
-    explicit Form(std::string introText = {}, char decimalSeparator = '.');
+    // decimalSeparator: the one the user's regional settings use in reports;
+    // historyCap: the undo history's memory cap.
+    explicit Form(std::string introText = {}, char decimalSeparator = '.',
+                  std::size_t historyCap = ListHistory::kDefaultMemoryCap);
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -28,6 +30,7 @@ public:
     DataEntry& Entry() { return entry_; }
     // Every change to the values and weights lists, to undo and redo.
     ListHistory& History() { return history_; }
+    const ListHistory& History() const { return history_; }
 
     // Seeds the sequence and selects the first count, bound and kind.
     void Form_Load();
@@ -40,11 +43,11 @@ public:
     void Option1_Click(int index);
 
     // Ends a user's action: what it changed in the values and weights lists
-    // is one step to undo, and work of the user's not yet saved. A sample or
-    // a clear ends its own step, which is no such work.
+    // is one step to undo, made by hand. A sample or a clear ends its own
+    // step, which puts fresh numbers in place of any typed ones.
     void EndAction();
-    // Takes back the last change to the lists, or makes it again; either is
-    // a change by hand.
+    // Takes back the last change to the lists, or makes it again: the lists
+    // are unsaved as the point of the history they return to is.
     void Undo();
     void Redo();
     // Replaces the lists with a numbers file's (DataEntry::OpenNumbers), in
@@ -52,9 +55,9 @@ public:
     bool OpenNumbers(std::string_view bytes, std::string_view fileName);
     // The numbers file of the lists; NumbersSaved once it is written.
     std::string NumbersFileText() const { return entry_.NumbersFileText(); }
-    void NumbersSaved() { changedByHand_ = false; }
-    // Whether the lists hold numbers, and the user has changed them by hand
-    // since they were last saved or opened: closing would lose work.
+    void NumbersSaved() { history_.MarkClean(); }
+    // Whether the lists hold numbers, among them changes made by hand that
+    // are not in the last file saved or opened: closing would lose work.
     bool HasUnsavedNumbers() const;
     // The kind of mean of the calculation the report box holds; nothing
     // once anything else has been written there.
@@ -77,7 +80,6 @@ private:
     char separator_;
     DataEntry entry_;
     ListHistory history_;
-    bool changedByHand_ = false;
     std::optional<ReportStamp> report_;
 };
 

@@ -115,7 +115,9 @@ void ListBox::ReplaceRange(int position, int count, const std::vector<std::strin
         }
         journal_->Record(index_, std::move(splice));
     }
-    // From the end of the range, so no later item moves more than once.
+    // One item at a time, from the end of the range, then the new ones in
+    // order: each erase or insert moves only the later items of its own
+    // block, which the store keeps to a few hundred.
     for (int p = position + count - 1; p >= position; --p) {
         items_.Erase(p);
     }

@@ -35,6 +35,11 @@ public:
     int Revision() const { return revision_; }
 
     void AttachView(ViewText viewText) { viewText_ = std::move(viewText); }
+    // Keeps the view's last edit and lets the view go, before it dies.
+    void DetachView() {
+        PullViewEdit();
+        viewText_ = nullptr;
+    }
     // The view already shows the edit, so no change notice goes out.
     void EditedInView() { editedInView_ = static_cast<bool>(viewText_); }
 

@@ -15,7 +15,8 @@ program_start() {
 
 # program_window CAPTION SECONDS: prints the id of a visible window whose
 # caption starts with CAPTION (the main window's, from package.env: its dots
-# would be plain dots), waiting up to SECONDS for one; fails if none comes.
+# would be plain dots), with or without the "*" of numbers not saved at its
+# end, waiting up to SECONDS for one; fails if none comes.
 program_window() {
     timeout "$2" xdotool search --sync --limit 1 --onlyvisible --name "^${1//./\\.}"
 }

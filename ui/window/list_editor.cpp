@@ -213,29 +213,52 @@ void ListEditor::startInsert() {
     values->editItem(item);
 }
 
-void ListEditor::commitEdit(int index, int row, const QString& text) {
+bool ListEditor::commitOpenEditor() {
+    for (int index : {kValuesList, kWeightsList}) {
+        QListWidget* list = controls_.list(index);
+        // The editor is on the current row, or on the row Insert opened.
+        for (const int row : {list->currentRow(), list->count() - 1}) {
+            QListWidgetItem* item = list->item(row);
+            auto* line =
+                item != nullptr ? qobject_cast<QLineEdit*>(list->itemWidget(item)) : nullptr;
+            if (line == nullptr) {
+                continue;
+            }
+            if (!commitEdit(index, row, line->text())) {
+                return false;
+            }
+            emit list->itemDelegate()->closeEditor(line, QAbstractItemDelegate::NoHint);
+            break;
+        }
+    }
+    return true;
+}
+
+bool ListEditor::commitEdit(int index, int row, const QString& text) {
     if (committing_) {
-        return;  // the view committing again while the first commit refreshes it
+        return true;  // the view committing again while the first commit refreshes it
     }
     committing_ = true;
+    bool taken = true;
     const std::string typed = text.toStdString();
     DataEntry& entry = form_.Entry();
     const ListBox& values = form_.Model().Spis(kValuesList);
     const bool inserted = index == kValuesList && insertPending_ && row == values.Count();
     sync_.handle([&] {
         if (inserted) {
-            entry.AddValue(typed);
+            taken = entry.AddValue(typed);
             if (values.Count() > row) {  // the model took it as its last item
                 insertPending_ = false;
                 sync_.keepHeldRow(kValuesList);
             }
         } else if (index == kValuesList) {
-            entry.EditValue(row, typed);
+            taken = entry.EditValue(row, typed);
         } else {
-            entry.EditWeight(row, typed);
+            taken = entry.EditWeight(row, typed);
         }
     });
     committing_ = false;
+    return taken;
 }
 
 void ListEditor::editorReleased(int index, int row) {

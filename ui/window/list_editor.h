@@ -28,6 +28,11 @@ public:
     ListEditor(Form& form, WidgetSync& sync, const Controls& controls,
                const WindowCommands& commands);
 
+    // Commits a value still being typed in either list's editor and closes
+    // the editor; false, with the editor left open and the report box saying
+    // why, when the list refuses it.
+    bool commitOpenEditor();
+
 private:
     enum EntryAction { kAddAction, kEditAction, kDeleteAction, kCopyAction, kPasteAction };
     static constexpr int kEntryActionCount = 5;
@@ -37,7 +42,8 @@ private:
     QMenu* menu(int index);
     void run(int index, EntryAction action);
     void startInsert();
-    void commitEdit(int index, int row, const QString& text);
+    // False when the list refused the text.
+    bool commitEdit(int index, int row, const QString& text);
     void editorReleased(int index, int row);
     void endInsertIfClosed();
     void updateActions(bool checkClipboard);

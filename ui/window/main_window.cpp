@@ -59,11 +59,15 @@ QString AccessibleOptionName(int index, const QString& caption) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+Form MainWindow::makeForm() {
+    return Form(std::string(introText()), SystemDecimalSeparator());
+}
+
+MainWindow::MainWindow(Form& form, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      form_(std::string(introText()), SystemDecimalSeparator()),
+      form_(form),
       dpi_(LogicalDpi()),
       zoom_([this](int percent) { return fitsScreenAt(percent); }, nullptr),
       controls_(build()),
@@ -92,18 +96,34 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&zoom_, &Zoom::changed, this, &MainWindow::applyZoom);
     // The screen, and the frame, are known for sure only once it is placed.
     connect(&placement_, &WindowPlacement::placed, &zoom_, &Zoom::fitScreen);
+    connect(&sync_, &WidgetSync::refreshed, this, &MainWindow::showUnsaved);
+    showUnsaved();
+}
+
+MainWindow::~MainWindow() {
+    // The form stays; the text boxes' widgets go with the window.
+    for (int i = 0; i < WindowModel::kTextCount; ++i) {
+        form_.Model().Text1(i).DetachView();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!files_.mayDiscard()) {
+    // A value still in a list's editor is the user's too: it is committed
+    // first, and one the list refuses keeps the window open with its message.
+    if (!editor_.commitOpenEditor() || !files_.mayDiscard()) {
         event->ignore();
         return;
     }
     QWidget::closeEvent(event);
 }
 
+void MainWindow::showUnsaved() {
+    setWindowModified(form_.HasUnsavedNumbers());
+}
+
 Controls MainWindow::build() {
-    setWindowTitle(layout::WindowCaption());
+    // "[*]" is where Qt shows the "*" of numbers not saved.
+    setWindowTitle(layout::WindowCaption() + QStringLiteral("[*]"));
     // Screen readers announce the window by its title without the address,
     // which would mix Latin into a Cyrillic name.
     setAccessibleName(FromModel(texts::kCaptionText));

@@ -31,7 +31,16 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The form outlives the window: its widgets, as they go, may still
+    // reach it.
+    explicit MainWindow(Form& form, QWidget* parent = nullptr);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    ~MainWindow() override;
+
+    // A form for the window: its introduction, and reports in the decimal
+    // separator of the user's regional settings.
+    static Form makeForm();
 
     const Form& form() const { return form_; }
     Form& form() { return form_; }
@@ -80,8 +89,10 @@ private:
     void showPicture();
     void addCommands();
     void showKeys();
+    // "*" in the caption exactly when closing would ask about the numbers.
+    void showUnsaved();
 
-    Form form_;
+    Form& form_;
     double dpi_;
     Zoom zoom_;
     Controls controls_;

@@ -106,7 +106,8 @@ bool NumbersFiles::save(const QString& path) {
         })) {
         return false;
     }
-    form_.NumbersSaved();
+    // Through the sync, so that the window shows the numbers saved.
+    sync_.handle([this] { form_.NumbersSaved(); });
     return true;
 }
 

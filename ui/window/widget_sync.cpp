@@ -22,9 +22,10 @@ constexpr Qt::ItemFlags kEditableItem =
 }  // namespace
 
 WidgetSync::WidgetSync(Form& form, const Controls& controls)
-    : form_(form), model_(form.Model()), controls_(controls) {
-    model_.Hub().SetChangeListener([this](const Change& change) { noteChange(change); });
-}
+    : form_(form),
+      model_(form.Model()),
+      controls_(controls),
+      changes_(model_.Hub().Listen([this](const Change& change) { noteChange(change); })) {}
 
 void WidgetSync::markAll() {
     listItems_.set();
@@ -136,6 +137,7 @@ void WidgetSync::refresh() {
         pictureInputs_ = false;
         emit pictureInputsChanged();
     }
+    emit refreshed();
 }
 
 void WidgetSync::showList(int index, bool items) {

@@ -59,6 +59,9 @@ signals:
     // The model's values list, weights list or kind changed in the last
     // action: what the picture shows.
     void pictureInputsChanged();
+    // A refresh has run: whatever depends on the model as a whole, such as
+    // whether its numbers are saved, may have changed.
+    void refreshed();
 
 private:
     void noteChange(const Change& change);
@@ -83,6 +86,8 @@ private:
     std::bitset<WindowModel::kListCount> editable_;
     std::bitset<WindowModel::kListCount> heldRows_;
     bool refreshing_ = false;
+    // Last: the notices stop before anything they would note goes.
+    EventHub::Subscription changes_;
 };
 
 }  // namespace sredna
