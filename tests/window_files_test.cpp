@@ -397,7 +397,8 @@ TEST_F(WindowFilesTest, ClosingCommitsTheValueBeingTyped) {
     }
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(values->itemWidget(values->item(0)), editor);
-    EXPECT_EQ(report(), "„x“" + std::string(texts::kNotANumber) + "\r\n");
+    EXPECT_EQ(report(), "„x“" + std::string(texts::kNotANumber) + Separator() +
+                            std::string(texts::kNotANumberEnd) + "\r\n");
     EXPECT_FALSE(window.form().HasUnsavedNumbers());
 
     editor->selectAll();
