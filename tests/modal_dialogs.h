@@ -27,51 +27,93 @@ inline std::string Describe(const QWidget* modal) {
     return text.toStdString();
 }
 
-// Does what the next modal window of the type needs done. One that stays
-// after the answer, or another that comes of it and stays, is a failure, and
-// goes.
+// The answer to the next modal window of the type, owned by the test: while
+// it lives it waits for that window and does what it needs done, once. A
+// window that stays after the answer, or another that comes of it and stays,
+// is a failure, and goes. When the answer goes, at the end of the scope the
+// test gives it, it stops waiting, and fails the test if its window never
+// came: an action that should have asked and did not is caught, and no wait
+// outlives its test to answer the next test's dialog.
 template <typename Modal>
-void WhenModal(std::function<void(Modal*)> act) {
-    constexpr int kPatience = 300;  // ticks of 10 ms
+class [[nodiscard]] ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(Modal*)> act, const char* expected = "a dialog")
+        : expected_(expected), state_(std::make_shared<State>()) {
+        QObject::connect(
+            &poll_, &QTimer::timeout, &poll_,
+            [poll = &poll_, act = std::move(act), state = state_] { Tick(*poll, act, *state); });
+        poll_.start(10);
+    }
+    ~ModalAnswer() {
+        poll_.stop();
+        if (!state_->acted) {
+            ADD_FAILURE() << expected_ << " never came";
+        }
+    }
+    ModalAnswer(const ModalAnswer&) = delete;
+    ModalAnswer& operator=(const ModalAnswer&) = delete;
+
+    bool answered() const { return state_->acted; }
+
+private:
+    static constexpr int kPatience = 300;  // ticks of 10 ms
     struct State {
         bool acted = false;
         int ticks = 0;
     };
-    // The application's, so that a poll still waiting when a test ends goes
-    // with it.
-    auto* poll = new QTimer(qApp);
-    auto state = std::make_shared<State>();
-    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act), state] {
+
+    static void Tick(QTimer& poll, const std::function<void(Modal*)>& act, State& state) {
         QWidget* top = QApplication::activeModalWidget();
-        if (!state->acted) {
+        if (!state.acted) {
             auto* shown = qobject_cast<Modal*>(top);
             if (shown == nullptr) {
                 return;
             }
             if (shown->isActiveWindow()) {
-                state->acted = true;
-                state->ticks = 0;
+                state.acted = true;
+                state.ticks = 0;
                 act(shown);
                 return;
             }
-            if (++state->ticks <= kPatience) {
+            if (++state.ticks <= kPatience) {
                 shown->activateWindow();
                 return;
             }
             ADD_FAILURE() << "the dialog never got the focus";
         } else if (top == nullptr) {
-            poll->stop();
-            poll->deleteLater();
+            poll.stop();
             return;
-        } else if (++state->ticks <= kPatience) {
+        } else if (++state.ticks <= kPatience) {
             return;
         } else {
             ADD_FAILURE() << "a dialog took no answer: " << Describe(top);
         }
         top->close();
-    });
-    poll->start(10);
-}
+    }
+
+    const char* expected_;
+    std::shared_ptr<State> state_;
+    QTimer poll_;
+};
+
+// A question that must not come while it lives: one that does is a failure,
+// and goes.
+class NoQuestion {
+public:
+    NoQuestion() {
+        guard_.setSingleShot(true);
+        QObject::connect(&guard_, &QTimer::timeout, &guard_, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "a question came: " << Describe(modal);
+                modal->close();
+            }
+        });
+        guard_.start(3000);
+    }
+
+private:
+    QTimer guard_;
+};
 
 // Types a file's path into a file dialog, key by key, and presses Enter.
 inline void TypeFileName(QFileDialog* dialog, const QString& path) {

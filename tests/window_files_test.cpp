@@ -1,6 +1,7 @@
 // Keeping the work in the window, headless, through real keys, clicks and
 // dialogs: undo and redo, numbers files, the question before closing, and
 // the keys window; run once with each decimal separator.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -111,28 +112,35 @@ public:
     QString path(const QString& name) const { return folder.filePath(name); }
 
     // Types a file's path into the next file dialog and presses Enter.
-    static void chooseFile(const QString& path) {
-        test::WhenModal<QFileDialog>(
-            [path](QFileDialog* dialog) { test::TypeFileName(dialog, path); });
+    static test::ModalAnswer<QFileDialog> chooseFile(const QString& path) {
+        return test::ModalAnswer<QFileDialog>(
+            [path](QFileDialog* dialog) { test::TypeFileName(dialog, path); }, "the file dialog");
     }
     // Presses the button of the next message box that reads `text`, after
     // noting its buttons. Every one is titled with the program's name.
-    static void pressAnswer(std::string_view text, QStringList* buttons = nullptr) {
-        test::WhenModal<QMessageBox>([text, buttons](QMessageBox* box) {
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("Средна стойност"));
-            for (QAbstractButton* button : box->buttons()) {
-                if (buttons != nullptr) {
-                    buttons->append(button->text());
+    static test::ModalAnswer<QMessageBox> pressAnswer(std::string_view text,
+                                                      QStringList* buttons = nullptr) {
+        return test::ModalAnswer<QMessageBox>(
+            [text, buttons](QMessageBox* box) {
+                EXPECT_EQ(box->windowTitle(), QStringLiteral("Средна стойност"));
+                for (QAbstractButton* button : box->buttons()) {
+                    if (buttons != nullptr) {
+                        buttons->append(button->text());
+                    }
+                    if (button->text() == FromModel(text)) {
+                        button->click();
+                    }
                 }
-                if (button->text() == FromModel(text)) {
-                    button->click();
-                }
-            }
-        });
+            },
+            "the question");
     }
     void openFile(const QString& file) {
-        chooseFile(file);
+        const auto answer = chooseFile(file);
         key(values, Qt::Key_O, Qt::ControlModifier);
+    }
+    void saveFile(const QString& file) {
+        const auto answer = chooseFile(file);
+        key(values, Qt::Key_S, Qt::ControlModifier);
     }
 };
 
@@ -219,8 +227,7 @@ TEST_F(WindowFilesTest, UndoKeysInATextBoxUndoItsText) {
 TEST_F(WindowFilesTest, NumbersSavedOpenAgainAndABadFileChangesNothing) {
     deleteThird();
     const Lists saved = lists();
-    chooseFile(path(QStringLiteral("числа")));
-    key(values, Qt::Key_S, Qt::ControlModifier);
+    saveFile(path(QStringLiteral("числа")));
     QFile file(path(QStringLiteral("числа.csv")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), window.form().NumbersFileText());
@@ -266,8 +273,7 @@ TEST_F(WindowFilesTest, NumbersSavedInEitherLocaleOpenTheSame) {
         EXPECT_EQ(report(), "Прочетени са 4 стойности и тегла от файла „" + std::string(name) +
                                 "“ " + read + ".\r\n");
     }
-    chooseFile(path(QStringLiteral("запазени")));
-    key(values, Qt::Key_S, Qt::ControlModifier);
+    saveFile(path(QStringLiteral("запазени")));
     QFile saved(path(QStringLiteral("запазени.csv")));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll().toStdString(), sign == ',' ? commaFile : pointFile);
@@ -281,12 +287,14 @@ TEST_F(WindowFilesTest, OnlyRegularFilesAreOpened) {
 #else
     const Lists before = lists();
     QString said;
-    chooseFile(QStringLiteral("/dev/null"));
-    test::WhenModal<QMessageBox>([&said](QMessageBox* box) {
-        said = box->text();
-        box->accept();
-    });
-    key(values, Qt::Key_O, Qt::ControlModifier);
+    {
+        const auto file = chooseFile(QStringLiteral("/dev/null"));
+        const test::ModalAnswer<QMessageBox> refusal([&said](QMessageBox* box) {
+            said = box->text();
+            box->accept();
+        });
+        key(values, Qt::Key_O, Qt::ControlModifier);
+    }
     EXPECT_EQ(said.toStdString(),
               "Файлът „null“ не е отворен: това е папка или устройство, а не обикновен файл.");
     EXPECT_EQ(lists(), before);
@@ -298,8 +306,10 @@ TEST_F(WindowFilesTest, OnlyRegularFilesAreOpened) {
 TEST_F(WindowFilesTest, ClosingAsksBeforeLosingChangesByHand) {
     deleteThird();
     QStringList buttons;
-    pressAnswer(texts::kCancelAnswer, &buttons);
-    EXPECT_FALSE(window.close());
+    {
+        const auto cancel = pressAnswer(texts::kCancelAnswer, &buttons);
+        EXPECT_FALSE(window.close());
+    }
     buttons.sort();
     QStringList expected = {FromModel(texts::kSaveAnswer), FromModel(texts::kDiscardAnswer),
                             FromModel(texts::kCancelAnswer)};
@@ -307,34 +317,33 @@ TEST_F(WindowFilesTest, ClosingAsksBeforeLosingChangesByHand) {
     EXPECT_EQ(buttons, expected);
     EXPECT_TRUE(window.isVisible());
 
-    pressAnswer(texts::kSaveAnswer);
-    chooseFile(path(QStringLiteral("преди.csv")));
-    EXPECT_TRUE(window.close());
+    {
+        const auto save = pressAnswer(texts::kSaveAnswer);
+        const auto file = chooseFile(path(QStringLiteral("преди.csv")));
+        EXPECT_TRUE(window.close());
+    }
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("преди.csv"))));
 
     show();
     deleteThird();
-    pressAnswer(texts::kDiscardAnswer);
+    const auto discard = pressAnswer(texts::kDiscardAnswer);
     EXPECT_TRUE(window.close());
 }
 
-// A question that must not come: one that does is a failure, and goes.
-class NoQuestion {
-public:
-    NoQuestion() {
-        guard_.setSingleShot(true);
-        QObject::connect(&guard_, &QTimer::timeout, [] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                ADD_FAILURE() << "a question came: " << test::Describe(modal);
-                modal->close();
-            }
-        });
-        guard_.start(3000);
+// An answer whose question never comes fails the test: a close that asked
+// nothing cannot pass for one that asked.
+TEST_F(WindowFilesTest, AnAnswerToAQuestionThatNeverCameFails) {
+    testing::TestPartResultArray failures;
+    {
+        const testing::ScopedFakeTestPartResultReporter reporter(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        const auto discard = pressAnswer(texts::kDiscardAnswer);
+        EXPECT_TRUE(window.close());  // nothing changed by hand: no question
     }
-
-private:
-    QTimer guard_;
-};
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(std::string_view(failures.GetTestPartResult(0).message()).ends_with("never came"))
+        << failures.GetTestPartResult(0).message();
+}
 
 // "*" ends the caption exactly when closing would ask: after a change by
 // hand, not once it is undone, saved or replaced by a sample, nor after an
@@ -353,12 +362,7 @@ TEST_F(WindowFilesTest, TheCaptionMarksNumbersNotSaved) {
         {"redo", [&] { ctrl(Qt::Key_Y); }, true},
         {"random", [&] { click(window.command1(kRandomCommand)); }, false},
         {"undo_random", [&] { ctrl(Qt::Key_Z); }, true},
-        {"save",
-         [&] {
-             chooseFile(path(QStringLiteral("a.csv")));
-             ctrl(Qt::Key_S);
-         },
-         false},
+        {"save", [&] { saveFile(path(QStringLiteral("a.csv"))); }, false},
         {"same_value_typed",
          [&] {
              QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
@@ -392,7 +396,7 @@ TEST_F(WindowFilesTest, ClosingCommitsTheValueBeingTyped) {
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("x"));
     {
-        const NoQuestion none;
+        const test::NoQuestion none;
         EXPECT_FALSE(window.close());
     }
     EXPECT_TRUE(window.isVisible());
@@ -403,12 +407,14 @@ TEST_F(WindowFilesTest, ClosingCommitsTheValueBeingTyped) {
 
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("7"));
-    pressAnswer(texts::kCancelAnswer);
-    EXPECT_FALSE(window.close());
+    {
+        const auto cancel = pressAnswer(texts::kCancelAnswer);
+        EXPECT_FALSE(window.close());
+    }
     EXPECT_EQ(window.form().Model().Spis(kValuesList).Item(0), "7");
     EXPECT_EQ(values->itemWidget(values->item(0)), nullptr);
     EXPECT_TRUE(window.isWindowModified());
-    pressAnswer(texts::kDiscardAnswer);
+    const auto discard = pressAnswer(texts::kDiscardAnswer);
     EXPECT_TRUE(window.close());
 }
 

@@ -171,7 +171,7 @@ TEST_F(WindowPictureTest, CtrlSSavesPngOrPdfWithTheLabelsAsText) {
                               {"plain", false, "plain.png", "\x89PNG"}};
     QTemporaryDir folder;
     for (const SaveCase& c : cases) {
-        test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        const test::ModalAnswer<QFileDialog> answer([&](QFileDialog* dialog) {
             if (c.pdfFilter) {
                 QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")),
                                 Qt::Key_Down);
@@ -216,14 +216,15 @@ TEST_F(WindowPictureTest, SavingWhereNoFileCanBeMadeSaysWhy) {
     const QString path = QStringLiteral("/proc/графика.pdf");
     PictureWindow* picture = openByButton();
     QString message;
-    test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        test::WhenModal<QMessageBox>([&](QMessageBox* box) {
+    {
+        const test::ModalAnswer<QMessageBox> refusal([&message](QMessageBox* box) {
             message = box->text();
             box->close();
         });
-        test::TypeFileName(dialog, path);
-    });
-    QTest::keyClick(picture, Qt::Key_S, Qt::ControlModifier);
+        const test::ModalAnswer<QFileDialog> file(
+            [path](QFileDialog* dialog) { test::TypeFileName(dialog, path); });
+        QTest::keyClick(picture, Qt::Key_S, Qt::ControlModifier);
+    }
     EXPECT_EQ(message,
               QStringLiteral("Графиката не е запазена във файла „/proc/графика.pdf“: в тази "
                              "папка не може да се създаде файл. Изберете папка, в която "

@@ -65,7 +65,7 @@ protected:
     // chosen or not.
     void saveAs(const QString& name, bool textFilter = false) {
         activate();  // the offscreen platform gives it back no focus after a dialog
-        test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        const test::ModalAnswer<QFileDialog> answer([&](QFileDialog* dialog) {
             if (textFilter) {
                 QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")),
                                 Qt::Key_Down);
@@ -226,18 +226,21 @@ TEST_F(WindowReportTest, PrintingToAPdfFilePrintsTheReport) {
     paste(many.join(QChar('\n')));
     QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
     const QString path = folder.filePath(QStringLiteral("печат.pdf"));
-    test::WhenModal<QPrintDialog>([&](QPrintDialog* dialog) {
-        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-        if (printers == nullptr || name == nullptr) {
-            dialog->reject();
-            return;
-        }
-        printers->setCurrentIndex(printers->count() - 1);  // "Print to File (PDF)"
-        name->setText(path);
-        dialog->accept();
-    });
-    QTest::keyClick(window.text1(kReportBox), Qt::Key_P, Qt::ControlModifier);
+    {
+        const test::ModalAnswer<QPrintDialog> answer([path](QPrintDialog* dialog) {
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (printers == nullptr || name == nullptr) {
+                ADD_FAILURE() << "the print dialog has no printer list or file name";
+                dialog->reject();
+                return;
+            }
+            printers->setCurrentIndex(printers->count() - 1);  // "Print to File (PDF)"
+            name->setText(path);
+            dialog->accept();
+        });
+        QTest::keyClick(window.text1(kReportBox), Qt::Key_P, Qt::ControlModifier);
+    }
     ASSERT_TRUE(QFile::exists(path));
     // Every page numbered at its foot; without the numbers, the report reads
     // on unbroken across the pages.
