@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCompleter>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -328,6 +330,23 @@ TEST_F(WindowFilesTest, ClosingAsksBeforeLosingChangesByHand) {
     deleteThird();
     const auto discard = pressAnswer(texts::kDiscardAnswer);
     EXPECT_TRUE(window.close());
+}
+
+// Every file dialog starts in the folder the last one ended in, this run or
+// the next: a pupil finds the numbers beside the report saved from them.
+TEST_F(WindowFilesTest, EveryDialogStartsInTheLastFolder) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("клас")));
+    saveFile(path(QStringLiteral("клас/числа")));
+    QString started;
+    {
+        const test::ModalAnswer<QFileDialog> look([&started](QFileDialog* dialog) {
+            started = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        key(values, Qt::Key_O, Qt::ControlModifier);
+    }
+    EXPECT_EQ(started, path(QStringLiteral("клас")));
+    EXPECT_EQ(QSettings().value(QStringLiteral("files/lastFolder")).toString(), started);
 }
 
 // An answer whose question never comes fails the test: a close that asked

@@ -126,15 +126,11 @@ void ReportOutput::print() {
 }
 
 void ReportOutput::save() {
-    if (folder_.isEmpty()) {
-        folder_ = QDir::homePath();
-    }
     const std::vector<FileFormat> formats = {
         {FromModel(texts::kPdfFilter), QStringLiteral("pdf")},
         {FromModel(texts::kTextFilter), QStringLiteral("txt")}};
-    const std::optional<SaveTarget> target =
-        AskWhereToSave(&window_, DialogTitle(texts::kSaveReport), formats, folder_,
-                       FromModel(texts::kReportFileName));
+    const std::optional<SaveTarget> target = AskWhereToSave(
+        &window_, DialogTitle(texts::kSaveReport), formats, FromModel(texts::kReportFileName));
     if (!target) {
         return;
     }

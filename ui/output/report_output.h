@@ -37,7 +37,6 @@ private:
     char separator_;
     QWidget& window_;
     std::function<const QWidget*()> picture_;
-    QString folder_;  // where the last report was saved
 };
 
 }  // namespace sredna

@@ -6,13 +6,14 @@
 #include <QMessageBox>
 #include <QSaveFile>
 
+#include "ui/output/last_folder.h"
 #include "ui/output/save_texts.h"
 #include "ui/text/model_text.h"
 
 namespace sredna {
 
 std::optional<SaveTarget> AskWhereToSave(QWidget* parent, const QString& title,
-                                         const std::vector<FileFormat>& formats, QString& folder,
+                                         const std::vector<FileFormat>& formats,
                                          const QString& name) {
     QFileDialog dialog(parent, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -22,13 +23,15 @@ std::optional<SaveTarget> AskWhereToSave(QWidget* parent, const QString& title,
         filters.append(format.filter);
     }
     dialog.setNameFilters(filters);
-    dialog.setDirectory(folder);
+    dialog.setDirectory(LastFolder());
     dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    folder = dialog.directory().absolutePath();
     QString path = dialog.selectedFiles().constFirst();
+    // The file's own folder: a path typed whole leaves the dialog's where it
+    // was.
+    RememberFolder(QFileInfo(path).absolutePath());
     const QString ending = QFileInfo(path).suffix().toLower();
     for (std::size_t i = 0; i < formats.size(); ++i) {
         if (ending == formats[i].ending) {

@@ -26,13 +26,13 @@ struct SaveTarget {
 };
 
 // Asks where to save in Qt's own dialog, whose every text is in the
-// program's Bulgarian, starting in folder and offering name. The ending typed
+// program's Bulgarian, starting in the last folder and offering name. The ending typed
 // gives the format; a name without an offered ending takes the selected
 // filter's, with its ending, and a file already under that name is replaced
 // only if the user says so, since the dialog asked about the name typed.
-// folder becomes the one chosen, for the next time.
+// The folder chosen becomes the last folder, for every dialog's next time.
 std::optional<SaveTarget> AskWhereToSave(QWidget* parent, const QString& title,
-                                         const std::vector<FileFormat>& formats, QString& folder,
+                                         const std::vector<FileFormat>& formats,
                                          const QString& name);
 
 // Writes a file whole or not at all: under another name first, renamed only

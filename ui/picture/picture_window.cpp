@@ -115,15 +115,10 @@ void PictureWindow::copy() {
 }
 
 void PictureWindow::saveAs() {
-    if (folder_.isEmpty()) {
-        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        folder_ = QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
-    }
     const std::vector<FileFormat> formats = {{FromModel(texts::kPngFilter), QStringLiteral("png")},
                                              {FromModel(texts::kPdfFilter), QStringLiteral("pdf")}};
-    const std::optional<SaveTarget> target =
-        AskWhereToSave(this, DialogTitle(texts::kSavePicture), formats, folder_,
-                       FromModel(texts::kPictureFileName));
+    const std::optional<SaveTarget> target = AskWhereToSave(
+        this, DialogTitle(texts::kSavePicture), formats, FromModel(texts::kPictureFileName));
     if (!target) {
         return;
     }

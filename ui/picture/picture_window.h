@@ -40,7 +40,6 @@ private:
     void saveAs();
 
     PictureView* view_;
-    QString folder_;  // where the last picture was saved
     bool placed_ = false;
     // The zoom it was last drawn at; at first that of the sizes it was made
     // with.

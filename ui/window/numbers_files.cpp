@@ -13,6 +13,7 @@
 
 #include "core/files/numbers_file.h"
 #include "core/model/window_texts.h"
+#include "ui/output/last_folder.h"
 #include "ui/output/save_file.h"
 #include "ui/text/model_text.h"
 
@@ -26,10 +27,7 @@ constexpr int kDialogHeight = 440;
 }  // namespace
 
 NumbersFiles::NumbersFiles(QWidget& window, Form& form, WidgetSync& sync)
-    : window_(window),
-      form_(form),
-      sync_(sync),
-      folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
+    : window_(window), form_(form), sync_(sync) {}
 
 void NumbersFiles::openChosen() {
     if (!mayDiscard()) {
@@ -41,15 +39,11 @@ void NumbersFiles::openChosen() {
 }
 
 bool NumbersFiles::saveChosen() {
-    // A folder that is not there would be taken for a file's name.
-    if (!QDir(folder_).exists()) {
-        folder_ = QDir::homePath();
-    }
     const std::optional<SaveTarget> target =
         AskWhereToSave(&window_, FromModel(texts::kSaveNumbersTitle),
                        {FileFormat{.filter = FromModel(texts::kNumbersFilter),
                                    .ending = FromModel(texts::kNumbersSuffix)}},
-                       folder_, QString());
+                       QString());
     return target && save(target->path);
 }
 
@@ -112,11 +106,7 @@ bool NumbersFiles::save(const QString& path) {
 }
 
 QString NumbersFiles::chooseToOpen() {
-    // A folder that is not there would be taken for a file's name.
-    if (!QDir(folder_).exists()) {
-        folder_ = QDir::homePath();
-    }
-    QFileDialog dialog(&window_, FromModel(texts::kOpenNumbersTitle), folder_);
+    QFileDialog dialog(&window_, FromModel(texts::kOpenNumbersTitle), LastFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters({FromModel(texts::kNumbersFilter), FromModel(texts::kAllFilesFilter)});
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -126,7 +116,7 @@ QString NumbersFiles::chooseToOpen() {
         return {};
     }
     QString path = dialog.selectedFiles().constFirst();
-    folder_ = QFileInfo(path).absolutePath();
+    RememberFolder(QFileInfo(path).absolutePath());
     return path;
 }
 

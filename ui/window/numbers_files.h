@@ -47,7 +47,6 @@ private:
     WidgetSync& sync_;
     // Both dialogs open where the last one chose, for as long as the program
     // runs.
-    QString folder_;
 };
 
 }  // namespace sredna
