@@ -26,12 +26,17 @@ const std::string kAt = " при стойност ";
 
 const std::vector<std::string> kFive123 = {"123", "123", "123", "123", "123"};
 
-// A class's grades: fifteen 6, eight 5, four 4, two 3 and one 2, mixed.
+// A class's grades: fifteen 6, eight 5, four 4, two 3 and one 2, as a
+// register lists them, not in order.
 std::vector<std::string> ThirtyGrades() {
     std::vector<std::string> grades;
-    for (const auto& [grade, count] :
-         {std::pair<const char*, std::size_t>{"6", 15}, {"5", 8}, {"4", 4}, {"3", 2}, {"2", 1}}) {
-        grades.insert(grades.begin() + static_cast<long>(grades.size() / 2), count, grade);
+    for (int round = 0; round < 15; ++round) {
+        for (const auto& [grade, count] :
+             {std::pair{"6", 15}, {"5", 8}, {"4", 4}, {"3", 2}, {"2", 1}}) {
+            if (round < count) {
+                grades.emplace_back(grade);
+            }
+        }
     }
     return grades;
 }

@@ -54,21 +54,53 @@ PictureWindow::PictureWindow(const WindowModel& model, char separator, const QSi
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void PictureWindow::setZoom(double factor, const QFont& font, const QSize& minimum) {
+void PictureWindow::setZoom(double factor, const QFont& font, const QSize& minimum,
+                            const QWidget& beside) {
     setFont(font);
-    setMinimumSize(minimum);
+    // Never larger than the screen, where it would hide the main window.
+    const QSize room = roomOnScreen();
+    setMinimumSize(minimum.boundedTo(room));
     if (factor_ && factor != *factor_) {
         const double ratio = factor / *factor_;
         view_->setDefaultSize((QSizeF(view_->defaultSize()) * ratio).toSize());
-        resize((QSizeF(size()) * ratio).toSize());
+        // The size it would have without the screen's bound, so that a step
+        // back returns to the size it had.
+        if (!zoomedSize_.isValid()) {
+            zoomedSize_ = size();
+        }
+        zoomedSize_ = (QSizeF(zoomedSize_) * ratio).toSize();
+        zooming_ = true;
+        resize(zoomedSize_.boundedTo(room));
+        // Beside the main window again, which has changed size too.
+        if (isVisible() && !isMaximized()) {
+            placeBeside(beside, false);
+        }
+        zooming_ = false;
     }
     factor_ = factor;
+}
+
+void PictureWindow::resizeEvent(QResizeEvent* event) {
+    // A size the user gives is the one the next zoom step starts from.
+    if (!zooming_) {
+        zoomedSize_ = QSize();
+    }
+    QWidget::resizeEvent(event);
+}
+
+QSize PictureWindow::roomOnScreen() const {
+    const QScreen* shown = screen();
+    if (shown == nullptr) {
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    }
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return shown->availableGeometry().size() - frame;
 }
 
 void PictureWindow::present(const QWidget& beside) {
     if (!placed_) {
         placed_ = true;
-        placeBeside(beside);
+        placeBeside(beside, true);
     }
     if (isMinimized()) {
         showNormal();
@@ -83,7 +115,7 @@ void PictureWindow::modelChanged() {
     view_->modelChanged();
 }
 
-void PictureWindow::placeBeside(const QWidget& other) {
+void PictureWindow::placeBeside(const QWidget& other, bool mayNarrow) {
     const QScreen* screen = other.screen();
     if (screen == nullptr) {
         return;
@@ -94,11 +126,17 @@ void PictureWindow::placeBeside(const QWidget& other) {
     const QMargins edges(
         otherInside.left() - otherFrame.left(), otherInside.top() - otherFrame.top(),
         otherFrame.right() - otherInside.right(), otherFrame.bottom() - otherInside.bottom());
+    const QSize framed = size().grownBy(edges);
     const std::optional<QRect> frame = layout::FrameBeside(
-        otherFrame, size().grownBy(edges), minimumWidth() + edges.left() + edges.right(),
+        otherFrame, framed,
+        mayNarrow ? minimumWidth() + edges.left() + edges.right() : framed.width(),
         screen->availableGeometry());
     if (frame) {
         setGeometry(frame->marginsRemoved(edges));
+    } else if (isVisible()) {
+        // No room beside it: at least wholly on the screen (a window's
+        // position is its frame's).
+        move(layout::WindowPositionNear(frameGeometry(), screen->availableGeometry()));
     }
 }
 

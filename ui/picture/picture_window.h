@@ -29,17 +29,27 @@ public:
     // The lists or the kind have changed.
     void modelChanged();
     // Draws the picture at a classroom zoom factor: in the zoomed font, the
-    // window grown or shrunk in proportion, and never below minimum.
-    void setZoom(double factor, const QFont& font, const QSize& minimum);
+    // window grown or shrunk in proportion, never below minimum nor beyond
+    // the screen, and placed beside `beside` again.
+    void setZoom(double factor, const QFont& font, const QSize& minimum, const QWidget& beside);
 
     PictureView* view() const { return view_; }
 
 private:
-    void placeBeside(const QWidget& other);
+    void resizeEvent(QResizeEvent* event) override;
+    // Beside `other` where there is room; the first time also narrowed to
+    // the room there, down to its minimum; otherwise where it is, on screen.
+    void placeBeside(const QWidget& other, bool mayNarrow);
+    // The largest client size whose frame fits the screen's available area.
+    QSize roomOnScreen() const;
     void copy();
     void saveAs();
 
     PictureView* view_;
+    // The size the zoom gave, before the screen bounded it; invalid once the
+    // user sizes the window.
+    QSize zoomedSize_;
+    bool zooming_ = false;
     bool placed_ = false;
     // The zoom it was last drawn at; at first that of the sizes it was made
     // with.

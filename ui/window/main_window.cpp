@@ -271,7 +271,7 @@ void MainWindow::zoomPicture() {
     zoom_.setStyleOf(*picture_);
     picture_->setZoom(
         zoom_.factor(), zoomedFont(layout::kWindowPointSize),
-        QSize(pixels(layout::kPictureMinimumWidth), pixels(layout::kPictureMinimumHeight)));
+        QSize(pixels(layout::kPictureMinimumWidth), pixels(layout::kPictureMinimumHeight)), *this);
 }
 
 // Each reaches the model through the sync, and ends with it: the widgets
