@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "tests/caption_room.h"
+#include "tests/list_rows.h"
 #include "tests/window_with_form.h"
 
 namespace sredna {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "tests/list_rows.h"
 #include "tests/window_with_form.h"
 
 namespace sredna {
@@ -59,7 +60,7 @@ TEST(WindowMeansTest, RefusalsEndTheReportAndKeepTheStoredMean) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const WindowModel& model = window.form().Model();
-    QListWidget* values = window.spis(kValuesList);
+    QListView* values = window.spis(kValuesList);
     QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
     ASSERT_EQ(model.StoredMean, 123);
     for (const RefusalCase& c : kRefusals) {

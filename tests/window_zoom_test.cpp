@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "tests/caption_room.h"
+#include "tests/list_rows.h"
 #include "tests/window_with_form.h"
 #include "ui/picture/picture_view.h"
 #include "ui/picture/picture_window.h"

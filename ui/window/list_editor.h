@@ -10,7 +10,6 @@
 #include "ui/window/window_commands.h"
 
 class QAction;
-class QListWidget;
 class QMenu;
 class QString;
 
