@@ -81,8 +81,9 @@ TEST(ListAdapterTest, AnActionReachesTheViewsAsOneSplice) {
         const test::QtWarnings warnings;
         EventHub hub;
         std::vector<std::string> items;
+        items.reserve(static_cast<std::size_t>(test.items));
         for (int i = 0; i < test.items; ++i) {
-            items.push_back(std::string(1, static_cast<char>('a' + i)));
+            items.emplace_back(1, static_cast<char>('a' + i));
         }
         ListBox list(1, hub, items);
         ListAdapter adapter(list, 1, hub, nullptr);

@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include "tests/caption_room.h"
-#include "tests/list_rows.h"
 #include "tests/window_with_form.h"
 
 namespace sredna {

@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "tests/list_rows.h"
 #include "tests/window_with_form.h"
 
 namespace sredna {

@@ -24,7 +24,6 @@
 #include <functional>
 #include <string_view>
 
-#include "tests/list_rows.h"
 #include "tests/modal_dialogs.h"
 #include "tests/test_support.h"
 #include "tests/window_with_form.h"

@@ -18,7 +18,6 @@
 #include <QWindow>
 
 #include "tests/caption_room.h"
-#include "tests/list_rows.h"
 #include "tests/window_with_form.h"
 #include "ui/picture/picture_view.h"
 #include "ui/picture/picture_window.h"
