@@ -354,7 +354,7 @@ TEST_F(WindowEntryTest, RandomReplacesAndClearEmptiesTypedValues) {
     EXPECT_EQ(model().Spis(kWeightsList).Count(), 5);
     for (int row = 0; row < test::RowCount(values); ++row) {
         bool whole = false;
-        test::RowText(values, row).toInt(&whole);
+        static_cast<void>(test::RowText(values, row).toInt(&whole));
         EXPECT_TRUE(whole) << test::RowText(values, row).toStdString();
     }
     click(window.command1(kClearCommand));
