@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +20,7 @@
 
 #include <array>
 
+#include "tests/list_rows.h"
 #include "tests/window_with_form.h"
 #include "ui/picture/picture_view.h"
 #include "ui/window/application.h"
@@ -30,9 +31,9 @@ namespace {
 void BM_CalculateClickInWindow(benchmark::State& state) {
     WindowWithForm window;
     window.show();
-    QListWidget* counts = window.spis(kCountList);
+    QListView* counts = window.spis(kCountList);
     QTest::mouseClick(counts->viewport(), Qt::LeftButton, {},
-                      counts->visualItemRect(counts->item(4)).center());  // 25 values
+                      test::RowRect(counts, 4).center());  // 25 values
     QTest::mouseClick(window.command1(kRandomCommand), Qt::LeftButton);
     for (auto _ : state) {
         QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
@@ -103,14 +104,14 @@ void BM_PasteInWindow(benchmark::State& state) {
         return;
     }
     CopyFullColumn();
-    QListWidget* values = window.spis(kValuesList);
+    QListView* values = window.spis(kValuesList);
     for (auto _ : state) {
         state.PauseTiming();
         EmptyForPaste(window);
         state.ResumeTiming();
         QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
     }
-    state.counters["values"] = values->count();
+    state.counters["values"] = test::RowCount(values);
 }
 
 BENCHMARK(BM_PasteInWindow)->Unit(benchmark::kMillisecond);
@@ -130,7 +131,7 @@ void BM_PasteAndPaint(benchmark::State& state) {
         }
     }
     CopyFullColumn();
-    QListWidget* values = window.spis(kValuesList);
+    QListView* values = window.spis(kValuesList);
     for (auto _ : state) {
         state.PauseTiming();
         EmptyForPaste(window);
@@ -138,7 +139,7 @@ void BM_PasteAndPaint(benchmark::State& state) {
         QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
         QCoreApplication::processEvents();
     }
-    state.counters["values"] = values->count();
+    state.counters["values"] = test::RowCount(values);
 }
 
 BENCHMARK(BM_PasteAndPaint)->ArgName("picture")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -186,7 +187,7 @@ bool FillByPaste(MainWindow& window, benchmark::State& state) {
     QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
     window.spis(kValuesList)->setFocus();
     QTest::keyClick(window.spis(kValuesList), Qt::Key_V, Qt::ControlModifier);
-    return window.spis(kValuesList)->count() == ListBox::kMaxItems;
+    return test::RowCount(window.spis(kValuesList)) == ListBox::kMaxItems;
 }
 
 // Ctrl+Z, then Ctrl+Y, of a change to 32,767 values: the paste that made
@@ -200,7 +201,7 @@ void BM_UndoRedoInWindow(benchmark::State& state) {
     if (state.range(0) == 1) {
         QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
     }
-    QListWidget* values = window.spis(kValuesList);
+    QListView* values = window.spis(kValuesList);
     values->setFocus();
     const bool redo = state.range(1) == 1;
     for (auto _ : state) {
@@ -216,7 +217,7 @@ void BM_UndoRedoInWindow(benchmark::State& state) {
             state.ResumeTiming();
         }
     }
-    state.counters["values_after"] = values->count();
+    state.counters["values_after"] = test::RowCount(values);
 }
 
 BENCHMARK(BM_UndoRedoInWindow)
@@ -248,7 +249,7 @@ void BM_NumbersFileInWindow(benchmark::State& state) {
             break;
         }
     }
-    state.counters["values"] = window.spis(kValuesList)->count();
+    state.counters["values"] = test::RowCount(window.spis(kValuesList));
     state.counters["bytes"] = static_cast<double>(QFileInfo(file).size());
 }
 
@@ -262,7 +263,7 @@ void BM_ZoomStep(benchmark::State& state) {
     if (!ShowActive(window, state)) {
         return;
     }
-    QListWidget* values = window.spis(kValuesList);
+    QListView* values = window.spis(kValuesList);
     if (state.range(0) > 0) {
         CopyFullColumn();
         QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
@@ -285,7 +286,7 @@ void BM_ZoomStep(benchmark::State& state) {
         window.repaint();
         up = !up;
     }
-    state.counters["values"] = values->count();
+    state.counters["values"] = test::RowCount(values);
 }
 
 BENCHMARK(BM_ZoomStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -136,6 +137,50 @@ TEST_F(RecordingList, ViewsLearnOfEveryKindOfChange) {
     EXPECT_EQ(changes[1].kind, ChangeKind::ListSelection);
     EXPECT_EQ(changes[2].kind, ChangeKind::ListVisible);
     EXPECT_EQ(changes[2].index, 2);
+}
+
+// A view that follows only the reported splices, reading the inserted items
+// from the list, ends up with the list's items: each splice says exactly
+// where the change was, in a sorted list too.
+TEST(ListBoxSplices, ReplayedSplicesRebuildTheList) {
+    struct Case {
+        const char* name;
+        ListStyle style;
+        std::function<void(ListBox&)> change;
+    };
+    const std::vector<Case> cases = {
+        {"add", {}, [](ListBox& l) { l.AddItem("z"); }},
+        {"sorted add", {.sorted = true}, [](ListBox& l) { l.AddItem("b"); }},
+        {"set", {}, [](ListBox& l) { l.SetItem(1, "y"); }},
+        {"remove", {}, [](ListBox& l) { l.RemoveItem(1); }},
+        {"clear", {}, [](ListBox& l) { l.Clear(); }},
+        {"replace range",
+         {},
+         [](ListBox& l) {
+             l.ReplaceRange(1, 2, {"p", "q", "r"});
+         }},
+        {"several", {.sorted = true}, [](ListBox& l) {
+             l.AddItem("0");
+             l.RemoveItem(2);
+             l.AddItem("e");
+         }}};
+    for (const Case& test : cases) {
+        EventHub hub;
+        ListBox list(3, hub, {"a", "c", "d"}, test.style);
+        std::vector<std::string> shown = list.Items();
+        const EventHub::Subscription subscription = hub.Listen([&](const Change& change) {
+            if (change.kind != ChangeKind::ListItems) {
+                return;
+            }
+            const auto at = shown.begin() + change.position;
+            shown.erase(at, at + change.removed);
+            for (int i = 0; i < change.inserted; ++i) {
+                shown.insert(shown.begin() + change.position + i, list.Item(change.position + i));
+            }
+        });
+        test.change(list);
+        EXPECT_EQ(shown, list.Items()) << test.name;
+    }
 }
 
 }  // namespace

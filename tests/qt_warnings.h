@@ -17,6 +17,7 @@ public:
     QtWarnings(const QtWarnings&) = delete;
     QtWarnings& operator=(const QtWarnings&) = delete;
 
+    static QStringList All() { return Noted(); }
     // Those of an item view that has lost track of an editor it opened.
     static QStringList OfLostEditors() {
         return Noted().filter(QStringLiteral("editor that does not belong to this view"));

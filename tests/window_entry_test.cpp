@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "core/model/window_texts.h"
+#include "tests/list_rows.h"
 #include "tests/qt_warnings.h"
 #include "tests/window_with_form.h"
 
@@ -24,8 +25,8 @@ namespace {
 class WindowEntryTest : public testing::Test {
 protected:
     WindowWithForm window;
-    QListWidget* values = window.spis(kValuesList);
-    QListWidget* weights = window.spis(kWeightsList);
+    QListView* values = window.spis(kValuesList);
+    QListView* weights = window.spis(kWeightsList);
 
     WindowEntryTest() {
         window.show();
@@ -38,15 +39,14 @@ protected:
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
-    void clickRow(QListWidget* list, int row) {
-        QListWidgetItem* item = list->item(row);
-        ASSERT_NE(item, nullptr);
-        list->scrollToItem(item);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(item).center());
+    void clickRow(QListView* list, int row) {
+        const QModelIndex item = test::Row(list, row);
+        ASSERT_TRUE(item.isValid());
+        list->scrollTo(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
     }
 
-    void key(QListWidget* list, int key, Qt::KeyboardModifiers modifiers = {}) {
+    void key(QListView* list, int key, Qt::KeyboardModifiers modifiers = {}) {
         list->setFocus();
         QTest::keyClick(list, static_cast<Qt::Key>(key), modifiers);
     }
@@ -63,10 +63,10 @@ protected:
         QApplication::processEvents();
     }
 
-    QStringList shown(QListWidget* list) const {
+    QStringList shown(QListView* list) const {
         QStringList texts;
-        for (int row = 0; row < list->count(); ++row) {
-            texts.append(list->item(row)->text());
+        for (int row = 0; row < test::RowCount(list); ++row) {
+            texts.append(test::RowText(list, row));
         }
         return texts;
     }
@@ -89,7 +89,7 @@ protected:
     static std::string otherThousand() { return separator() == '.' ? "1,000" : "1.000"; }
 
     // Right-clicks a point of a list and returns the menu that opened.
-    QMenu* openMenu(QListWidget* list, QPoint at) {
+    QMenu* openMenu(QListView* list, QPoint at) {
         list->setFocus();
         QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
                           list->viewport()->mapTo(&window, at));
@@ -137,11 +137,10 @@ TEST_F(WindowEntryTest, DoubleClickEditsAWeight) {
     click(window.option1(static_cast<int>(MeanKind::Weighted)));
     // A double-click is a click followed by the double-click event.
     clickRow(weights, 3);
-    QTest::mouseDClick(weights->viewport(), Qt::LeftButton, {},
-                       weights->visualItemRect(weights->item(3)).center());
+    QTest::mouseDClick(weights->viewport(), Qt::LeftButton, {}, test::RowRect(weights, 3).center());
     typeInEditor(QStringLiteral("12"));
     EXPECT_EQ(modelItems(kWeightsList), (std::vector<std::string>{"5", "5", "5", "12", "5"}));
-    EXPECT_EQ(weights->item(3)->text(), QStringLiteral("12"));
+    EXPECT_EQ(test::RowText(weights, 3), QStringLiteral("12"));
 }
 
 TEST_F(WindowEntryTest, DeleteTakesTheWeightAlongAndSelectsTheNext) {
@@ -152,15 +151,15 @@ TEST_F(WindowEntryTest, DeleteTakesTheWeightAlongAndSelectsTheNext) {
     clickRow(values, 1);
     key(values, Qt::Key_Delete);
     EXPECT_EQ(modelItems(kWeightsList), (std::vector<std::string>{"5", "5", "5", "5"}));
-    EXPECT_EQ(values->currentRow(), 1);
-    EXPECT_EQ(weights->currentRow(), 1);
+    EXPECT_EQ(test::CurrentRow(values), 1);
+    EXPECT_EQ(test::CurrentRow(weights), 1);
     clickRow(weights, 3);
     key(weights, Qt::Key_Delete);
     EXPECT_EQ(model().Spis(kValuesList).Count(), 3);
-    EXPECT_EQ(values->count(), 3);
-    EXPECT_EQ(weights->count(), 3);
+    EXPECT_EQ(test::RowCount(values), 3);
+    EXPECT_EQ(test::RowCount(weights), 3);
     EXPECT_EQ(model().Spis(kValuesList).Selected(), 2);
-    EXPECT_EQ(weights->currentRow(), 2);
+    EXPECT_EQ(test::CurrentRow(weights), 2);
 }
 
 TEST_F(WindowEntryTest, CopyAndPasteGoThroughTheClipboard) {
@@ -170,8 +169,8 @@ TEST_F(WindowEntryTest, CopyAndPasteGoThroughTheClipboard) {
 
     clipboard->setText(QStringLiteral("1\t2,5\r\n-3;4.75"));
     key(values, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(values->count(), 9);
-    EXPECT_EQ(values->item(6)->text().toStdString(), local("2.5"));
+    EXPECT_EQ(test::RowCount(values), 9);
+    EXPECT_EQ(test::RowText(values, 6).toStdString(), local("2.5"));
     EXPECT_EQ(model().Spis(kWeightsList).Count(), 9);
 
     click(window.option1(static_cast<int>(MeanKind::Weighted)));
@@ -294,19 +293,19 @@ TEST_F(WindowEntryTest, TheWeightsTotalStaysWithinItsCount) {
     EXPECT_EQ(modelItems(kWeightsList)[0], "5");
     key(weights, Qt::Key_F2);
     typeInEditor(QStringLiteral("32747"));
-    EXPECT_EQ(weights->item(0)->text(), QStringLiteral("32747"));
+    EXPECT_EQ(test::RowText(weights, 0), QStringLiteral("32747"));
     key(values, Qt::Key_Insert);
     typeInEditor(QStringLiteral("1"));
     EXPECT_EQ(report(),
               "Сборът на всички тегла ще стане 32768, а може да е най-много 32767 (всяка нова "
               "стойност е с тегло 1).\r\n");
-    EXPECT_EQ(values->count(), 5);
+    EXPECT_EQ(test::RowCount(values), 5);
     EXPECT_EQ(modelItems(kWeightsList), (std::vector<std::string>{"32747", "5", "5", "5", "5"}));
 }
 
 TEST_F(WindowEntryTest, TheMenuOffersTheActionsWithTheirKeys) {
     QGuiApplication::clipboard()->setText(QStringLiteral("1"));
-    QMenu* menu = openMenu(values, values->visualItemRect(values->item(2)).center());
+    QMenu* menu = openMenu(values, test::RowRect(values, 2).center());
     ASSERT_NE(menu, nullptr);
     const std::vector<std::pair<std::string_view, QKeySequence>> items = {
         {texts::kAddValue, QKeySequence(Qt::Key_Insert)},
@@ -351,15 +350,15 @@ TEST_F(WindowEntryTest, RandomReplacesAndClearEmptiesTypedValues) {
     key(values, Qt::Key_Insert);
     typeInEditor(QStringLiteral("2,5"));
     click(window.command1(kRandomCommand));
-    ASSERT_EQ(values->count(), 5);
+    ASSERT_EQ(test::RowCount(values), 5);
     EXPECT_EQ(model().Spis(kWeightsList).Count(), 5);
-    for (int row = 0; row < values->count(); ++row) {
+    for (int row = 0; row < test::RowCount(values); ++row) {
         bool whole = false;
-        values->item(row)->text().toInt(&whole);
-        EXPECT_TRUE(whole) << values->item(row)->text().toStdString();
+        static_cast<void>(test::RowText(values, row).toInt(&whole));
+        EXPECT_TRUE(whole) << test::RowText(values, row).toStdString();
     }
     click(window.command1(kClearCommand));
-    EXPECT_EQ(values->count(), 0);
+    EXPECT_EQ(test::RowCount(values), 0);
     EXPECT_EQ(model().Spis(kWeightsList).Count(), 0);
     key(values, Qt::Key_Insert);
     typeInEditor(QStringLiteral("3"));

@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -29,6 +29,7 @@
 #include <tuple>
 
 #include "core/model/window_texts.h"
+#include "tests/list_rows.h"
 #include "tests/modal_dialogs.h"
 #include "tests/window_with_form.h"
 #include "ui/text/model_text.h"
@@ -58,7 +59,7 @@ public:
     QString home = TestHome();
     QTemporaryDir folder;
     WindowWithForm window;
-    QListWidget* values = window.spis(kValuesList);
+    QListView* values = window.spis(kValuesList);
 
     WindowFilesTest() { show(); }
 
@@ -77,10 +78,9 @@ public:
     };
     Lists lists() const {
         const WindowModel& model = window.form().Model();
-        EXPECT_EQ(values->count(), model.Spis(kValuesList).Count());
-        const QList<QListWidgetItem*> shown = values->selectedItems();
-        EXPECT_EQ(shown.isEmpty() ? -1 : values->row(shown.first()),
-                  model.Spis(kValuesList).Selected());
+        EXPECT_EQ(test::RowCount(values), model.Spis(kValuesList).Count());
+        const QModelIndexList shown = test::SelectedRows(values);
+        EXPECT_EQ(shown.isEmpty() ? -1 : shown.first().row(), model.Spis(kValuesList).Selected());
         return {model.Spis(kValuesList).Items(), model.Spis(kWeightsList).Items(),
                 model.Spis(kValuesList).Selected()};
     }
@@ -98,7 +98,7 @@ public:
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     void deleteThird() {
         QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
-                          values->visualItemRect(values->item(2)).center());
+                          test::RowRect(values, 2).center());
         key(values, Qt::Key_Delete);
     }
 
@@ -157,8 +157,7 @@ class WindowUndoTest : public WindowFilesTest, public testing::WithParamInterfac
 // the values, the weights and the selection as they were, the report box as
 // the change left it.
 TEST_P(WindowUndoTest, EachChangeIsOneStep) {
-    QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
-                      values->visualItemRect(values->item(2)).center());
+    QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, test::RowRect(values, 2).center());
     const Lists before = lists();
     GetParam().change(*this);
     const Lists after = lists();
@@ -385,7 +384,7 @@ TEST_F(WindowFilesTest, TheCaptionMarksNumbersNotSaved) {
         {"same_value_typed",
          [&] {
              QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
-                               values->visualItemRect(values->item(0)).center());
+                               test::RowRect(values, 0).center());
              key(values, Qt::Key_F2);
              typeInEditor(FromModel(window.form().Model().Spis(kValuesList).Item(0)) +
                           QStringLiteral(".0"));
@@ -407,8 +406,7 @@ TEST_F(WindowFilesTest, TheCaptionMarksNumbersNotSaved) {
 // one the list refuses keeps the window open, the editor with it, and says
 // why; one it takes is the user's work to ask about.
 TEST_F(WindowFilesTest, ClosingCommitsTheValueBeingTyped) {
-    QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
-                      values->visualItemRect(values->item(0)).center());
+    QTest::mouseClick(values->viewport(), Qt::LeftButton, {}, test::RowRect(values, 0).center());
     key(values, Qt::Key_F2);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr) << "no item editor is open";
@@ -419,7 +417,7 @@ TEST_F(WindowFilesTest, ClosingCommitsTheValueBeingTyped) {
         EXPECT_FALSE(window.close());
     }
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(values->itemWidget(values->item(0)), editor);
+    EXPECT_EQ(values->indexWidget(test::Row(values, 0)), editor);
     EXPECT_EQ(report(), "„x“" + std::string(texts::kNotANumber) + Separator() +
                             std::string(texts::kNotANumberEnd) + "\r\n");
     EXPECT_FALSE(window.form().HasUnsavedNumbers());
@@ -431,7 +429,7 @@ TEST_F(WindowFilesTest, ClosingCommitsTheValueBeingTyped) {
         EXPECT_FALSE(window.close());
     }
     EXPECT_EQ(window.form().Model().Spis(kValuesList).Item(0), "7");
-    EXPECT_EQ(values->itemWidget(values->item(0)), nullptr);
+    EXPECT_EQ(values->indexWidget(test::Row(values, 0)), nullptr);
     EXPECT_TRUE(window.isWindowModified());
     const auto discard = pressAnswer(texts::kDiscardAnswer);
     EXPECT_TRUE(window.close());

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -59,7 +59,7 @@ TEST(WindowMeansTest, RefusalsEndTheReportAndKeepTheStoredMean) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const WindowModel& model = window.form().Model();
-    QListWidget* values = window.spis(kValuesList);
+    QListView* values = window.spis(kValuesList);
     QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
     ASSERT_EQ(model.StoredMean, 123);
     for (const RefusalCase& c : kRefusals) {

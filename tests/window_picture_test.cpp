@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -57,7 +57,7 @@ protected:
         activate(&window);
         QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
         QGuiApplication::clipboard()->setText(text);
-        QListWidget* values = window.spis(kValuesList);
+        QListView* values = window.spis(kValuesList);
         values->setFocus();
         QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
     }

@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +14,7 @@
 #include <fstream>
 #include <random>
 
+#include "tests/list_rows.h"
 #include "tests/qt_warnings.h"
 #include "tests/window_with_form.h"
 
@@ -110,15 +111,15 @@ private:
     }
 
     void ClickRow() {
-        QListWidget* list = window_.spis(Pick(WindowModel::kListCount));
-        if (!list->isVisible() || list->count() == 0) {
+        QListView* list = window_.spis(Pick(WindowModel::kListCount));
+        if (!list->isVisible() || test::RowCount(list) == 0) {
             return;
         }
-        QListWidgetItem* item = list->item(Pick(list->count()));
-        list->scrollToItem(item);
+        const QModelIndex item = test::Row(list, Pick(test::RowCount(list)));
+        list->scrollTo(item);
         const Qt::KeyboardModifiers modifiers = Pick(4) == 0 ? Qt::ControlModifier : Qt::NoModifier;
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualItemRect(item).center());
+                          list->visualRect(item).center());
     }
 
     void Key(Qt::Key key) {
@@ -152,7 +153,7 @@ private:
     // A key of the values or weights list: Insert, F2, Delete, copy or a
     // paste of a few numbers.
     void EditList() {
-        QListWidget* list = window_.spis(Pick(2) == 0 ? kValuesList : kWeightsList);
+        QListView* list = window_.spis(Pick(2) == 0 ? kValuesList : kWeightsList);
         if (!list->isVisible()) {
             return;
         }
@@ -191,7 +192,7 @@ private:
         const ListBox& weights = model().Spis(kWeightsList);
         EXPECT_EQ(values.Count(), weights.Count());
         // One row more while Insert's row is being typed.
-        const int shown = window_.spis(kValuesList)->count();
+        const int shown = test::RowCount(window_.spis(kValuesList));
         EXPECT_TRUE(shown == values.Count() ||
                     (shown == values.Count() + 1 && EditorOpenIn(kValuesList)))
             << shown << " rows for " << values.Count() << " values";
@@ -200,7 +201,7 @@ private:
         }
         for (int index : {kCountList, kRangeList}) {
             EXPECT_GE(model().Spis(index).Selected(), 0) << index;
-            EXPECT_EQ(window_.spis(index)->selectedItems().size(), 1) << index;
+            EXPECT_EQ(test::SelectedRows(window_.spis(index)).size(), 1) << index;
         }
         EXPECT_EQ(model().Text1(kIntroBox).Text(), intro_);
         if (!reportTyped_) {

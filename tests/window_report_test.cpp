@@ -10,7 +10,7 @@
 #include <QDate>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -25,6 +25,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "tests/list_rows.h"
 #include "tests/modal_dialogs.h"
 #include "tests/test_support.h"
 #include "tests/window_with_form.h"
@@ -139,12 +140,12 @@ TEST_F(WindowReportTest, SavedPdfHoldsTheReportAndThePictureWhileItStillMatches)
 
     // A value changed after the calculation: the picture no longer shows
     // what the report says.
-    QListWidget* values = window.spis(kValuesList);
+    QListView* values = window.spis(kValuesList);
     QGuiApplication::clipboard()->setText(QStringLiteral("7"));
     activate();
     values->setFocus();
     QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
-    ASSERT_EQ(values->count(), 6);
+    ASSERT_EQ(test::RowCount(values), 6);
     saveAs(QStringLiteral("по-късно"));  // the PDF filter's ending
     const QString later = PdfText(folder.filePath(QStringLiteral("по-късно.pdf")));
     EXPECT_TRUE(later.contains(leftOut)) << later.toStdString();

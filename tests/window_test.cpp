@@ -5,7 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +20,7 @@
 #include <string_view>
 #include <utility>
 
+#include "tests/list_rows.h"
 #include "tests/window_with_form.h"
 #include "ui/text/text_lines.h"
 #include "ui/window/intro_text.h"
@@ -41,12 +42,12 @@ protected:
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
-    void clickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
-        QListWidgetItem* item = list->item(row);
-        ASSERT_NE(item, nullptr);
-        list->scrollToItem(item);
+    void clickRow(QListView* list, int row, Qt::KeyboardModifiers modifiers = {}) {
+        const QModelIndex item = test::Row(list, row);
+        ASSERT_TRUE(item.isValid());
+        list->scrollTo(item);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
-                          list->visualItemRect(item).center());
+                          list->visualRect(item).center());
     }
 
     QString report() const { return window.text1(kReportBox)->toPlainText(); }
@@ -92,12 +93,12 @@ TEST_F(WindowTest, RandomDrawsTheSelectedCountUpToTheSelectedBound) {
     click(window.command1(kCalculateCommand));
     click(window.command1(kRandomCommand));
     EXPECT_EQ(report(), QString());
-    QListWidget* values = window.spis(kValuesList);
-    ASSERT_EQ(values->count(), 25);
+    QListView* values = window.spis(kValuesList);
+    ASSERT_EQ(test::RowCount(values), 25);
     ASSERT_EQ(model().Spis(kWeightsList).Count(), 25);
-    for (int row = 0; row < values->count(); ++row) {
+    for (int row = 0; row < test::RowCount(values); ++row) {
         bool ok = false;
-        const int value = values->item(row)->text().toInt(&ok);
+        const int value = test::RowText(values, row).toInt(&ok);
         EXPECT_TRUE(ok && value >= 1 && value <= 1000) << value;
     }
 }
@@ -106,10 +107,10 @@ TEST_F(WindowTest, RandomDrawsTheSelectedCountUpToTheSelectedBound) {
 // these two lists must always name a count and a bound.
 TEST_F(WindowTest, CountAndRangeListsKeepTheirSelection) {
     for (int index : {kCountList, kRangeList}) {
-        QListWidget* list = window.spis(index);
+        QListView* list = window.spis(index);
         auto expectRowOneSelected = [&](const char* after) {
             EXPECT_EQ(model().Spis(index).Selected(), 1) << index << after;
-            EXPECT_EQ(list->selectedItems(), QList<QListWidgetItem*>{list->item(1)})
+            EXPECT_EQ(test::SelectedRows(list), QModelIndexList{test::Row(list, 1)})
                 << index << after;
         };
         clickRow(list, 1);
@@ -120,26 +121,26 @@ TEST_F(WindowTest, CountAndRangeListsKeepTheirSelection) {
         expectRowOneSelected(" after Ctrl+Space");
     }
     click(window.command1(kRandomCommand));
-    QListWidget* values = window.spis(kValuesList);
-    ASSERT_EQ(values->count(), 10);
-    for (int row = 0; row < values->count(); ++row) {
-        EXPECT_LE(values->item(row)->text().toInt(), 20);
+    QListView* values = window.spis(kValuesList);
+    ASSERT_EQ(test::RowCount(values), 10);
+    for (int row = 0; row < test::RowCount(values); ++row) {
+        EXPECT_LE(test::RowText(values, row).toInt(), 20);
     }
 }
 
 TEST_F(WindowTest, ClickingAValueSelectsItsWeightAndBack) {
     click(window.option1(static_cast<int>(MeanKind::Weighted)));
     clickRow(window.spis(kValuesList), 2);
-    EXPECT_EQ(window.spis(kWeightsList)->currentRow(), 2);
+    EXPECT_EQ(test::CurrentRow(window.spis(kWeightsList)), 2);
     EXPECT_EQ(model().Spis(kWeightsList).Selected(), 2);
     clickRow(window.spis(kWeightsList), 4);
-    EXPECT_EQ(window.spis(kValuesList)->currentRow(), 4);
+    EXPECT_EQ(test::CurrentRow(window.spis(kValuesList)), 4);
     EXPECT_EQ(model().Spis(kValuesList).Selected(), 4);
 }
 
 TEST_F(WindowTest, KindsShowTheirHiddenListsAndHeaders) {
-    QListWidget* weights = window.spis(kWeightsList);
-    QListWidget* median = window.spis(kMedianList);
+    QListView* weights = window.spis(kWeightsList);
+    QListView* median = window.spis(kMedianList);
     QLabel* weightsHeader = window.label(4);
     QLabel* medianHeader = window.label(3);
     EXPECT_FALSE(weights->isVisible() || median->isVisible() || weightsHeader->isVisible() ||
@@ -151,8 +152,8 @@ TEST_F(WindowTest, KindsShowTheirHiddenListsAndHeaders) {
     click(window.command1(kCalculateCommand));
     EXPECT_TRUE(median->isVisible() && medianHeader->isVisible());
     EXPECT_FALSE(weights->isVisible() || weightsHeader->isVisible());
-    EXPECT_EQ(median->count(), 5);  // every value, repeats included
-    EXPECT_EQ(median->item(4)->text(), QStringLiteral("123"));
+    EXPECT_EQ(test::RowCount(median), 5);  // every value, repeats included
+    EXPECT_EQ(test::RowText(median, 4), QStringLiteral("123"));
     click(window.option1(static_cast<int>(MeanKind::Geometric)));
     EXPECT_FALSE(median->isVisible() || weights->isVisible());
 }
@@ -162,9 +163,9 @@ TEST_F(WindowTest, ClearEmptiesReportAndLists) {
     click(window.command1(kCalculateCommand));
     click(window.command1(kClearCommand));
     EXPECT_EQ(report(), QString());
-    EXPECT_EQ(window.spis(kValuesList)->count(), 0);
+    EXPECT_EQ(test::RowCount(window.spis(kValuesList)), 0);
     EXPECT_EQ(model().Spis(kWeightsList).Count(), 0);
-    EXPECT_EQ(window.spis(kCountList)->currentRow(), 1);
+    EXPECT_EQ(test::CurrentRow(window.spis(kCountList)), 1);
     click(window.command1(kCalculateCommand));
     EXPECT_EQ(model().Text1(kReportBox).Text(), "Няма въведени стойности!\r\n");
 }
@@ -202,7 +203,7 @@ TEST_F(WindowTest, EnterAndEscapePressNoButton) {
         QTest::keyClick(button, Qt::Key_Escape);
     }
     EXPECT_EQ(report(), QString());
-    EXPECT_EQ(window.spis(kValuesList)->count(), 5);
+    EXPECT_EQ(test::RowCount(window.spis(kValuesList)), 5);
     EXPECT_TRUE(window.isVisible());
 }
 
@@ -214,9 +215,9 @@ TEST(WindowClosingTest, WithAnItemEditorOpenReachesNothingGone) {
         WindowWithForm window;
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QListWidget* values = window.spis(kValuesList);
+        QListView* values = window.spis(kValuesList);
         values->setFocus();
-        values->setCurrentRow(1);
+        values->setCurrentIndex(test::Row(values, 1));
         QTest::keyClick(values, key);
         ASSERT_NE(QApplication::focusWidget(), values) << key;
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));

@@ -45,7 +45,7 @@ void ListBox::AddItem(std::string text) {
     }
     items_.Insert(position, std::move(text));
     ++revision_;
-    hub_.Notify(ChangeKind::ListItems, index_);
+    NotifyItems(position, 0, 1);
     // The selection stays on its item when an insertion lands before it.
     if (selected_ >= position) {
         ++selected_;
@@ -63,7 +63,7 @@ void ListBox::SetItem(int position, std::string text) {
     }
     items_.Replace(position, std::move(text));
     ++revision_;
-    hub_.Notify(ChangeKind::ListItems, index_);
+    NotifyItems(position, 1, 1);
 }
 
 bool ListBox::Precedes(std::string_view a, std::string_view b) const {
@@ -80,7 +80,7 @@ void ListBox::RemoveItem(int position) {
     }
     items_.Erase(position);
     ++revision_;
-    hub_.Notify(ChangeKind::ListItems, index_);
+    NotifyItems(position, 1, 0);
     if (selected_ == position) {
         selected_ = -1;
         hub_.Notify(ChangeKind::ListSelection, index_);
@@ -91,12 +91,13 @@ void ListBox::RemoveItem(int position) {
 }
 
 void ListBox::Clear() {
-    if (journal_ != nullptr && Count() > 0) {
+    const int removed = Count();
+    if (journal_ != nullptr && removed > 0) {
         journal_->Record(index_, {.position = 0, .removed = items_.TakeAll(), .inserted = {}});
     }
     items_.Clear();
     ++revision_;
-    hub_.Notify(ChangeKind::ListItems, index_);
+    NotifyItems(0, removed, 0);
     if (selected_ != -1) {
         selected_ = -1;
         hub_.Notify(ChangeKind::ListSelection, index_);
@@ -125,12 +126,20 @@ void ListBox::ReplaceRange(int position, int count, const std::vector<std::strin
         items_.Insert(position + static_cast<int>(i), items[i]);
     }
     ++revision_;
-    hub_.Notify(ChangeKind::ListItems, index_);
+    NotifyItems(position, count, static_cast<int>(items.size()));
     // The selection is the caller's to set: the range may have held it.
     if (selected_ >= Count()) {
         selected_ = -1;
         hub_.Notify(ChangeKind::ListSelection, index_);
     }
+}
+
+void ListBox::NotifyItems(int position, int removed, int inserted) const {
+    hub_.Notify({.kind = ChangeKind::ListItems,
+                 .index = index_,
+                 .position = position,
+                 .removed = removed,
+                 .inserted = inserted});
 }
 
 void ListBox::SetVisible(bool visible) {

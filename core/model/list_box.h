@@ -83,6 +83,9 @@ public:
     static bool TextLess(std::string_view a, std::string_view b) { return a < b; }
 
 private:
+    // Tells the views which items changed: the splice the journal records.
+    void NotifyItems(int position, int removed, int inserted) const;
+
     int index_;
     const EventHub& hub_;
     ItemStore items_;

@@ -15,6 +15,12 @@ enum class ChangeKind { ListItems, ListSelection, ListVisible, Text, Option, Lab
 struct Change {
     ChangeKind kind;
     int index;  // the control's index in its array
+    // For ListItems: at position, removed items gave way to inserted ones
+    // (the shape of the undo journal's ItemSplice), so that a view can move
+    // only the rows that changed.
+    int position = 0;
+    int removed = 0;
+    int inserted = 0;
 };
 
 // The controls' one way out: change notices for any number of views, click
@@ -77,13 +83,14 @@ public:
     void SetListClickHandler(ClickHandler handler) { listClick_ = std::move(handler); }
     void SetOptionClickHandler(ClickHandler handler) { optionClick_ = std::move(handler); }
 
-    void Notify(ChangeKind kind, int index) const {
+    void Notify(ChangeKind kind, int index) const { Notify(Change{kind, index}); }
+    void Notify(const Change& change) const {
         // By index: a listener may end another's subscription, which would
         // leave an iterator dangling.
         const std::vector<std::pair<int, ChangeListener>>& entries = listeners_->entries;
         // NOLINTNEXTLINE(modernize-loop-convert)
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            entries[i].second(Change{kind, index});
+            entries[i].second(change);
         }
     }
     void RaiseListClick(int index) const {

@@ -4,10 +4,11 @@
 #include <cstddef>
 
 #include "core/model/window_model.h"
+#include "ui/window/list_adapter.h"
 
 class QGroupBox;
 class QLabel;
-class QListWidget;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -18,7 +19,9 @@ namespace sredna {
 // The window creates them; the parts that edit and refresh them read them
 // from here.
 struct Controls {
-    std::array<QListWidget*, WindowModel::kListCount> spis{};
+    std::array<QListView*, WindowModel::kListCount> spis{};
+    // Each list's rows, read from the model's list box.
+    std::array<ListAdapter*, WindowModel::kListCount> rows{};
     std::array<QPlainTextEdit*, WindowModel::kTextCount> text1{};
     std::array<QRadioButton*, kMeanKindCount> option1{};
     std::array<QPushButton*, WindowModel::kCommandCount> command1{};
@@ -26,7 +29,8 @@ struct Controls {
     std::array<QLabel*, WindowModel::kLabelCount> labels{};
     QGroupBox* frame1 = nullptr;
 
-    QListWidget* list(int index) const { return spis.at(static_cast<std::size_t>(index)); }
+    QListView* list(int index) const { return spis.at(static_cast<std::size_t>(index)); }
+    ListAdapter* listRows(int index) const { return rows.at(static_cast<std::size_t>(index)); }
     QPlainTextEdit* text(int index) const { return text1.at(static_cast<std::size_t>(index)); }
     QRadioButton* option(int index) const { return option1.at(static_cast<std::size_t>(index)); }
     QPushButton* command(int index) const { return command1.at(static_cast<std::size_t>(index)); }

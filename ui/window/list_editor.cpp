@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QStyledItemDelegate>
 
@@ -103,8 +103,8 @@ ListEditor::ListEditor(Form& form, WidgetSync& sync, const Controls& controls,
 }
 
 void ListEditor::buildEntryControls(int index) {
-    QListWidget* list = controls_.list(index);
-    sync_.setEditable(index);
+    QListView* list = controls_.list(index);
+    controls_.listRows(index)->setEditable();
     const QString help = FromModel(index == kValuesList ? texts::kValuesHelp : texts::kWeightsHelp);
     list->setToolTip(help);
     list->setAccessibleDescription(help);
@@ -155,7 +155,7 @@ QMenu* ListEditor::menu(int index) {
     // Made when first asked for: most starts never open one.
     QMenu*& made = menus_[ActionsOf(index)];
     if (made == nullptr) {
-        QListWidget* list = controls_.list(index);
+        QListView* list = controls_.list(index);
         made = new QMenu(list);
         made->addActions(list->actions());
         commands_.appendTo(*made, WindowCommands::Menu::Data);
@@ -168,15 +168,15 @@ QMenu* ListEditor::menu(int index) {
 void ListEditor::run(int index, EntryAction action) {
     DataEntry& entry = form_.Entry();
     const int selected = form_.Model().Spis(index).Selected();
-    QListWidget* list = controls_.list(index);
+    QListView* list = controls_.list(index);
     switch (action) {
         case kAddAction:
             startInsert();
             break;
         case kEditAction:
-            if (QListWidgetItem* item = list->item(selected)) {
-                list->scrollToItem(item);
-                list->editItem(item);
+            if (const QModelIndex item = list->model()->index(selected, 0); item.isValid()) {
+                list->scrollTo(item);
+                list->edit(item);
             }
             break;
         case kDeleteAction:
@@ -204,23 +204,23 @@ void ListEditor::startInsert() {
     if (insertPending_) {
         return;  // its editor is open
     }
-    QListWidget* values = controls_.list(kValuesList);
+    QListView* values = controls_.list(kValuesList);
     insertPending_ = true;
     pendingEditorOpen_ = true;
-    QListWidgetItem* item = sync_.addHeldRow(kValuesList);
+    const QModelIndex item = sync_.addHeldRow(kValuesList);
     values->setFocus();
-    values->scrollToItem(item);
-    values->editItem(item);
+    values->scrollTo(item);
+    values->edit(item);
 }
 
 bool ListEditor::commitOpenEditor() {
     for (int index : {kValuesList, kWeightsList}) {
-        QListWidget* list = controls_.list(index);
+        QListView* list = controls_.list(index);
         // The editor is on the current row, or on the row Insert opened.
-        for (const int row : {list->currentRow(), list->count() - 1}) {
-            QListWidgetItem* item = list->item(row);
+        for (const int row : {list->currentIndex().row(), list->model()->rowCount() - 1}) {
+            const QModelIndex item = list->model()->index(row, 0);
             auto* line =
-                item != nullptr ? qobject_cast<QLineEdit*>(list->itemWidget(item)) : nullptr;
+                item.isValid() ? qobject_cast<QLineEdit*>(list->indexWidget(item)) : nullptr;
             if (line == nullptr) {
                 continue;
             }
@@ -262,7 +262,8 @@ bool ListEditor::commitEdit(int index, int row, const QString& text) {
 }
 
 void ListEditor::editorReleased(int index, int row) {
-    if (index == kValuesList && insertPending_ && row == controls_.list(kValuesList)->count() - 1) {
+    if (index == kValuesList && insertPending_ &&
+        row == controls_.list(kValuesList)->model()->rowCount() - 1) {
         pendingEditorOpen_ = false;
         // Closing the editor ends the insert from the delegate's signal; a
         // view that closed it on its own, with no signal, is answered once

@@ -10,7 +10,6 @@
 #include "ui/window/window_commands.h"
 
 class QAction;
-class QListWidget;
 class QMenu;
 class QString;
 
@@ -55,9 +54,9 @@ private:
     // By list: [0] the values list, [1] the weights list.
     std::array<std::array<QAction*, kEntryActionCount>, 2> actions_{};
     std::array<QMenu*, 2> menus_{};
-    // The row Insert opened is the widget's alone, the values list's last,
-    // until the model takes its value; it goes only after the view has let
-    // go of its editor.
+    // The row Insert opened is the view's alone, an extra row after the
+    // values list's last, until the model takes its value; it goes only after
+    // the view has let go of its editor.
     bool insertPending_ = false;
     bool pendingEditorOpen_ = false;
     bool committing_ = false;

@@ -5,8 +5,9 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -134,7 +135,9 @@ Controls MainWindow::build() {
     const WindowModel& model = form_.Model();
     const QFont smallFont = layout::WindowFont(layout::kSmallLabelPointSize);
     for (int i = 0; i < WindowModel::kListCount; ++i) {
-        auto* list = new QListWidget(this);
+        auto* list = new QListView(this);
+        auto* rows = new ListAdapter(form_.Model().Spis(i), i, form_.Model().Hub(), list);
+        list->setModel(rows);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Every item is one line in the list's font: the list lays out
@@ -142,6 +145,7 @@ Controls MainWindow::build() {
         // which a zoom step, changing the font, would have it do again.
         list->setUniformItemSizes(true);
         controls.spis[static_cast<std::size_t>(i)] = list;
+        controls.rows[static_cast<std::size_t>(i)] = rows;
     }
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
         auto* box = new QPlainTextEdit(this);
@@ -278,16 +282,17 @@ void MainWindow::zoomPicture() {
 // outlive both as the window closes.
 void MainWindow::connectControls() {
     for (int i = 0; i < WindowModel::kListCount; ++i) {
-        QListWidget* list = controls_.list(i);
-        connect(list, &QListWidget::itemSelectionChanged, &sync_, [this, i, list] {
-            const QList<QListWidgetItem*> selected = list->selectedItems();
-            const int row = selected.isEmpty() ? -1 : list->row(selected.first());
-            sync_.handle([this, i, row] {
-                form_.Model().Spis(i).SetSelected(row);
-                // The model may keep its selection: show the one it holds.
-                sync_.markSelection(i);
-            });
-        });
+        QListView* list = controls_.list(i);
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, &sync_,
+                [this, i, list] {
+                    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+                    const int row = selected.isEmpty() ? -1 : selected.first().row();
+                    sync_.handle([this, i, row] {
+                        form_.Model().Spis(i).SetSelected(row);
+                        // The model may keep its selection: show the one it holds.
+                        sync_.markSelection(i);
+                    });
+                });
     }
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
         // The model reads an edited text back only when it needs it.

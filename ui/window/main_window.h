@@ -45,7 +45,7 @@ public:
     const Form& form() const { return form_; }
     Form& form() { return form_; }
 
-    QListWidget* spis(int index) const { return controls_.list(index); }
+    QListView* spis(int index) const { return controls_.list(index); }
     QPlainTextEdit* text1(int index) const { return controls_.text(index); }
     QRadioButton* option1(int index) const { return controls_.option(index); }
     QPushButton* command1(int index) const { return controls_.command(index); }

@@ -1,25 +1,16 @@
 #include "ui/window/widget_sync.h"
 
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
-
-#include <algorithm>
-#include <cstdlib>
 
 #include "ui/text/model_text.h"
 #include "ui/text/text_lines.h"
 
 namespace sredna {
-
-namespace {
-
-constexpr Qt::ItemFlags kEditableItem =
-    Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
-
-}  // namespace
 
 WidgetSync::WidgetSync(Form& form, const Controls& controls)
     : form_(form),
@@ -40,31 +31,17 @@ void WidgetSync::markSelection(int index) {
     listSelections_.set(static_cast<std::size_t>(index));
 }
 
-void WidgetSync::setEditable(int index) {
-    editable_.set(static_cast<std::size_t>(index));
-}
-
-QListWidgetItem* WidgetSync::addHeldRow(int index) {
-    heldRows_.set(static_cast<std::size_t>(index));
-    QListWidget* list = controls_.list(index);
-    // Nothing the list does with its own row concerns the model.
-    const QSignalBlocker quiet(list);
-    auto* row = new QListWidgetItem(list);
-    row->setFlags(kEditableItem);
-    return row;
+QModelIndex WidgetSync::addHeldRow(int index) {
+    return controls_.listRows(index)->addExtraRow();
 }
 
 void WidgetSync::keepHeldRow(int index) {
-    heldRows_.reset(static_cast<std::size_t>(index));
+    controls_.listRows(index)->keepExtraRow();
 }
 
 void WidgetSync::dropHeldRow(int index) {
-    heldRows_.reset(static_cast<std::size_t>(index));
-    QListWidget* list = controls_.list(index);
-    {
-        const QSignalBlocker quiet(list);
-        delete list->takeItem(list->count() - 1);
-    }
+    // It goes as the action ends, with the action's other changes.
+    controls_.listRows(index)->dropExtraRow();
     markSelection(index);
 }
 
@@ -99,8 +76,10 @@ void WidgetSync::refresh() {
     refreshing_ = true;
     for (int i = 0; i < WindowModel::kListCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
+        // Every list's rows, even where no notice came: a held row may go.
+        controls_.listRows(i)->endAction();
         if (listItems_[at] || listSelections_[at]) {
-            showList(i, listItems_[at]);
+            showSelection(i);
         }
         if (listVisibility_[at]) {
             controls_.list(i)->setVisible(model_.Spis(i).Visible());
@@ -140,63 +119,14 @@ void WidgetSync::refresh() {
     emit refreshed();
 }
 
-void WidgetSync::showList(int index, bool items) {
-    const ListBox& source = model_.Spis(index);
-    QListWidget* list = controls_.list(index);
-    if (items) {
-        // An edit, an added or a deleted item changes at most one row's worth:
-        // those rows are updated in place, so an open editor and the view's
-        // place survive; anything larger is shown afresh.
-        const int rows = list->count() - (heldRows_[static_cast<std::size_t>(index)] ? 1 : 0);
-        if (rows == 0 || std::abs(rows - source.Count()) > 1) {
-            rebuildList(index);
-        } else {
-            const int common = std::min(rows, source.Count());
-            for (int row = 0; row < common; ++row) {
-                const QString text = FromModel(source.Item(row));
-                if (list->item(row)->text() != text) {
-                    list->item(row)->setText(text);
-                }
-            }
-            if (rows > source.Count()) {
-                delete list->takeItem(rows - 1);
-            } else if (rows < source.Count()) {
-                auto* item = new QListWidgetItem(FromModel(source.Item(rows)));
-                if (editable_[static_cast<std::size_t>(index)]) {
-                    item->setFlags(kEditableItem);
-                }
-                list->insertItem(rows, item);
-            }
-        }
-    }
-    if (source.Selected() < 0) {
+void WidgetSync::showSelection(int index) {
+    const int selected = model_.Spis(index).Selected();
+    QListView* list = controls_.list(index);
+    if (selected < 0) {
         list->clearSelection();
     } else {
-        list->setCurrentRow(source.Selected());
-    }
-}
-
-void WidgetSync::rebuildList(int index) {
-    const ListBox& source = model_.Spis(index);
-    QListWidget* list = controls_.list(index);
-    if (heldRows_[static_cast<std::size_t>(index)]) {
-        // Everything but the held row, whose editor stays open.
-        list->model()->removeRows(0, list->count() - 1);
-    } else {
-        list->clear();
-    }
-    QStringList texts;
-    texts.reserve(source.Count());
-    for (const std::string& item : source.Items()) {
-        texts.append(FromModel(item));
-    }
-    list->insertItems(0, texts);
-    if (editable_[static_cast<std::size_t>(index)]) {
-        // Flags are read when an editor opens; no view needs telling.
-        const QSignalBlocker quiet(list->model());
-        for (int row = 0; row < source.Count(); ++row) {
-            list->item(row)->setFlags(kEditableItem);
-        }
+        list->selectionModel()->setCurrentIndex(list->model()->index(selected, 0),
+                                                QItemSelectionModel::ClearAndSelect);
     }
 }
 

@@ -9,8 +9,6 @@
 #include "core/model/window_model.h"
 #include "ui/window/controls.h"
 
-class QListWidgetItem;
-
 namespace sredna {
 
 // Keeps the widgets in step with the model. Every user action runs through
@@ -41,13 +39,10 @@ public:
     // The next refresh shows the list's selection as the model holds it,
     // changed or not.
     void markSelection(int index);
-    // Rows shown from now on in this list can be edited in place.
-    void setEditable(int index);
-
-    // A row of the widget's own at the end of a list (the row Insert opens),
-    // which refreshes neither count, change nor remove until it is let go:
+    // A row of the view's own at the end of a list (the row Insert opens),
+    // which the list's rows keep after the model's until it is let go:
     // kept, when the model has taken it as its own last item, or dropped.
-    QListWidgetItem* addHeldRow(int index);
+    QModelIndex addHeldRow(int index);
     void keepHeldRow(int index);
     // Dropping it also marks the list's selection.
     void dropHeldRow(int index);
@@ -66,8 +61,7 @@ signals:
 private:
     void noteChange(const Change& change);
     void refresh();
-    void showList(int index, bool items);
-    void rebuildList(int index);
+    void showSelection(int index);
     void showText(int index);
 
     Form& form_;
@@ -83,8 +77,6 @@ private:
     bool options_ = false;
     bool pictureInputs_ = false;
 
-    std::bitset<WindowModel::kListCount> editable_;
-    std::bitset<WindowModel::kListCount> heldRows_;
     bool refreshing_ = false;
     // Last: the notices stop before anything they would note goes.
     EventHub::Subscription changes_;
