@@ -13,7 +13,9 @@ namespace sredna {
 // The step a value moves by in the picture: 1 while every value is a whole
 // number, otherwise 10^-d, d the most decimal places any value has (at most
 // kMaxStepDecimals). Counted from the values list's texts, so that "3,25"
-// moves by 0,01 and never by a rounding's noise.
+// moves by 0,01 and never by a rounding's noise. A view counts it when a
+// value is selected and keeps it while that value moves: "3,25" moved to
+// "3,3" still moves by 0,01.
 inline constexpr int kMaxStepDecimals = 4;
 
 // The decimal places of a value's text: "3,25" 2, "1,5E-05" 6, "2,50" 1;
