@@ -167,5 +167,130 @@ TEST(HistoryTest, ASavedPointDroppedPastTheCapLeavesTheListsUnsaved) {
     EXPECT_FALSE(history.HoldsUnsavedWork());
 }
 
+struct GestureCase {
+    const char* name;
+    std::function<void(Form&)> act;
+    std::size_t steps;
+    std::vector<std::string> values;
+    bool unsaved;
+
+    friend void PrintTo(const GestureCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class GestureTest : public testing::TestWithParam<GestureCase> {};
+
+// A value moved in the picture: a whole drag or a held key is one step, and
+// one that ends where it began, or is cancelled, leaves none and the lists
+// as saved; every step taken back gives the saved lists again.
+TEST_P(GestureTest, AGestureIsOneStepOrNone) {
+    const GestureCase& c = GetParam();
+    Form form("", ',');
+    form.Command1_Click(kClearCommand);
+    ASSERT_TRUE(form.Entry().PasteValues("3\n7"));
+    form.EndAction();
+    form.NumbersSaved();
+    const Lists saved(form.Model());
+    const std::size_t before = form.History().UndoSteps();
+
+    c.act(form);
+    EXPECT_FALSE(form.History().InGesture());
+    EXPECT_EQ(form.History().UndoSteps() - before, c.steps);
+    EXPECT_EQ(form.Model().Spis(kValuesList).Items(), c.values);
+    EXPECT_EQ(form.Model().Spis(kWeightsList).Items(), (std::vector<std::string>{"1", "1"}));
+    EXPECT_EQ(form.History().HoldsUnsavedWork(), c.unsaved);
+    if (c.steps == 0) {
+        EXPECT_EQ(Lists(form.Model()).values, saved.values);
+    }
+    for (std::size_t s = 0; s < c.steps; ++s) {
+        form.Undo();
+    }
+    EXPECT_EQ(Lists(form.Model()).values, saved.values);
+    EXPECT_FALSE(form.HasUnsavedNumbers());
+}
+
+INSTANTIATE_TEST_SUITE_P(Moves, GestureTest,
+                         testing::Values(GestureCase{"drag",
+                                                     [](Form& f) {
+                                                         f.BeginMove();
+                                                         f.MoveValue(0, "4");
+                                                         f.MoveValue(0, "5,5");
+                                                         f.EndMove();
+                                                     },
+                                                     1,
+                                                     {"5,5", "7"},
+                                                     true},
+                                         GestureCase{"drag_back_to_its_start",
+                                                     [](Form& f) {
+                                                         f.BeginMove();
+                                                         f.MoveValue(0, "4");
+                                                         f.MoveValue(0, "3");
+                                                         f.EndMove();
+                                                     },
+                                                     0,
+                                                     {"3", "7"},
+                                                     false},
+                                         GestureCase{"drag_cancelled",
+                                                     [](Form& f) {
+                                                         f.BeginMove();
+                                                         f.MoveValue(0, "4");
+                                                         f.MoveValue(0, "5");
+                                                         f.CancelMove();
+                                                     },
+                                                     0,
+                                                     {"3", "7"},
+                                                     false},
+                                         GestureCase{"key_presses",
+                                                     [](Form& f) {
+                                                         f.MoveValue(1, "8");
+                                                         f.MoveValue(1, "9");
+                                                     },
+                                                     2,
+                                                     {"3", "9"},
+                                                     true},
+                                         GestureCase{"held_keys_on_two_values",
+                                                     [](Form& f) {
+                                                         f.BeginMove();
+                                                         f.MoveValue(1, "8");
+                                                         f.MoveValue(1, "9");
+                                                         f.EndMove();
+                                                         f.BeginMove();
+                                                         f.MoveValue(0, "2");
+                                                         f.EndMove();
+                                                     },
+                                                     2,
+                                                     {"2", "9"},
+                                                     true},
+                                         GestureCase{"undo_during_a_drag_takes_it_back_whole",
+                                                     [](Form& f) {
+                                                         f.BeginMove();
+                                                         f.MoveValue(0, "4");
+                                                         f.MoveValue(0, "5");
+                                                         f.Undo();
+                                                     },
+                                                     0,
+                                                     {"3", "7"},
+                                                     false}),
+                         [](const testing::TestParamInfo<GestureCase>& param) {
+                             return std::string(param.param.name);
+                         });
+
+// A cancelled drag puts the value back but leaves the dragged value
+// selected, with its weight, and what could be redone stays.
+TEST(HistoryTest, ACancelledDragKeepsTheDraggedSelectionAndTheRedo) {
+    Form form("", '.');
+    form.Entry().EditValue(2, "5");
+    form.EndAction();
+    form.Undo();
+    form.Model().Spis(kValuesList).SetSelected(4);
+    form.BeginMove();
+    form.MoveValue(1, "6");
+    form.MoveValue(1, "7");
+    form.CancelMove();
+    EXPECT_EQ(form.Model().Spis(kValuesList).Items(), std::vector<std::string>(5, "123"));
+    EXPECT_EQ(form.Model().Spis(kValuesList).Selected(), 1);
+    EXPECT_EQ(form.Model().Spis(kWeightsList).Selected(), 1);
+    EXPECT_TRUE(form.History().CanRedo());
+}
+
 }  // namespace
 }  // namespace sredna

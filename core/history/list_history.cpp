@@ -61,6 +61,16 @@ void ListHistory::Record(int list, ItemSplice splice) {
             last.inserted.Append(splice.inserted);
             return;
         }
+        // An item changed again where it was just changed, as a dragged
+        // value is many times over: one splice from the first text to the
+        // last, which is none at all where the item came back.
+        if (splice.removed.size() == 1 && splice.inserted.size() == 1 &&
+            splice.position == last.position && last.removed.Count() == 1 &&
+            last.inserted.Count() == 1) {
+            last.inserted = {};
+            last.inserted.Append(splice.inserted);
+            return;
+        }
         break;
     }
     Splice packed{.list = list, .position = splice.position, .removed = {}, .inserted = {}};
@@ -70,7 +80,7 @@ void ListHistory::Record(int list, ItemSplice splice) {
 }
 
 bool ListHistory::CloseStep(StepKind kind) {
-    if (!pending_) {
+    if (!pending_ || gesture_) {
         return false;
     }
     Step step = std::move(*pending_);
@@ -109,8 +119,30 @@ bool ListHistory::CloseStep(StepKind kind) {
     return true;
 }
 
+void ListHistory::BeginGesture() {
+    CommitGesture();
+    gesture_ = true;
+}
+
+bool ListHistory::CommitGesture() {
+    gesture_ = false;
+    return CloseStep(StepKind::ByHand);
+}
+
+void ListHistory::CancelGesture() {
+    if (!gesture_) {
+        return;
+    }
+    gesture_ = false;
+    if (pending_) {
+        const Step step = std::move(*pending_);
+        pending_.reset();
+        Apply(step, false);
+    }
+}
+
 void ListHistory::MarkClean() {
-    CloseStep();
+    CommitGesture();
     clean_ = Position();
 }
 
@@ -131,7 +163,7 @@ bool ListHistory::HoldsUnsavedWork() const {
 }
 
 void ListHistory::Undo() {
-    CloseStep();
+    CommitGesture();
     if (undo_.empty()) {
         return;
     }
@@ -141,7 +173,7 @@ void ListHistory::Undo() {
 }
 
 void ListHistory::Redo() {
-    CloseStep();
+    CommitGesture();
     if (redo_.empty()) {
         return;
     }

@@ -38,8 +38,19 @@ public:
     void Record(int list, ItemSplice splice) override;
     // Ends the step of the changes recorded since the last call; with none,
     // or none that changed an item in the end, there is no step. A new step
-    // drops what could be redone. Returns whether there was one.
+    // drops what could be redone. Returns whether there was one; during a
+    // gesture there is none yet.
     bool CloseStep(StepKind kind = StepKind::ByHand);
+
+    // A gesture, such as a value dragged in the picture or moved by a key
+    // held down, is one step however many changes it makes: no step closes
+    // until it is committed. Committed where it started, it leaves none;
+    // cancelled, its changes are taken back and leave none either. Undo,
+    // redo and a save commit it first.
+    void BeginGesture();
+    bool CommitGesture();
+    void CancelGesture();
+    bool InGesture() const { return gesture_; }
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
@@ -106,6 +117,7 @@ private:
     // empty lists the program starts with are clean.
     std::optional<std::size_t> clean_ = 0;
     bool applying_ = false;
+    bool gesture_ = false;
 };
 
 }  // namespace sredna

@@ -107,6 +107,30 @@ void Form::Redo() {
     history_.Redo();
 }
 
+void Form::BeginMove() {
+    EndAction();
+    history_.BeginGesture();
+}
+
+bool Form::MoveValue(int position, std::string_view text) {
+    ListBox& values = model_.Spis(kValuesList);
+    if (position < 0 || position >= values.Count()) {
+        return false;
+    }
+    values.SetSelected(position);
+    const bool moved = entry_.EditValue(position, text);
+    EndAction();
+    return moved;
+}
+
+void Form::EndMove() {
+    history_.CommitGesture();
+}
+
+void Form::CancelMove() {
+    history_.CancelGesture();
+}
+
 bool Form::OpenNumbers(std::string_view bytes, std::string_view fileName) {
     EndAction();
     if (!entry_.OpenNumbers(bytes, fileName)) {

@@ -50,6 +50,14 @@ public:
     // are unsaved as the point of the history they return to is.
     void Undo();
     void Redo();
+    // A value moved in the picture: selected, and written in the values list
+    // as if typed (EditValue), as one step to undo. Between BeginMove and
+    // EndMove, a drag or a key held down, every move is one step, and none
+    // where the value ends where it began; CancelMove puts it back.
+    void BeginMove();
+    bool MoveValue(int position, std::string_view text);
+    void EndMove();
+    void CancelMove();
     // Replaces the lists with a numbers file's (DataEntry::OpenNumbers), in
     // one step; the numbers opened are saved ones.
     bool OpenNumbers(std::string_view bytes, std::string_view fileName);

@@ -415,4 +415,12 @@ Picture BuildPicture(const ListBox& values, const ListBox& weights, MeanKind kin
     return picture;
 }
 
+std::string_view KindName(MeanKind kind) {
+    return Name(kind);
+}
+
+std::string ValuesSentence(const Picture& picture, char separator) {
+    return DescribeValues(picture, separator);
+}
+
 }  // namespace sredna

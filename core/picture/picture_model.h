@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/means/calculate.h"
@@ -83,5 +84,12 @@ struct Picture {
 // the selected kind. Changes nothing in the lists.
 Picture BuildPicture(const ListBox& values, const ListBox& weights, MeanKind kind, char separator,
                      const PictureGeometry& geometry);
+
+// A kind's name as the picture writes it: "аритметична", "претеглена".
+std::string_view KindName(MeanKind kind);
+
+// The description's first sentence, which gives no mean away: "Точкова
+// диаграма на 3 стойности; най-малка 2, най-голяма 9."
+std::string ValuesSentence(const Picture& picture, char separator);
 
 }  // namespace sredna

@@ -79,4 +79,39 @@ inline constexpr std::string_view kDescriptionSides = " Медианата им�
 inline constexpr std::string_view kSentenceEnd = ".";
 inline constexpr std::string_view kSentenceGap = " ";
 
+// The line under the plot when a value cannot move where it was sent: "Стойността
+// не се премества: ще има повече от 15 значещи цифри."
+inline constexpr std::string_view kMoveRefused = "Стойността не се премества: ";
+inline constexpr std::string_view kMoveTooManyDigits = "ще има повече от 15 значещи цифри.";
+inline constexpr std::string_view kMoveOutOfRange =
+    "по абсолютна стойност числото трябва да е по-малко от 10^15.";
+inline constexpr std::string_view kMoveNoNumber = "там няма число, което може да се въведе.";
+
+// Guessing the mean before it is shown. The answer: "Предположение: 5;
+// аритметична ≈ 4,3667; разлика ≈ 0,63333"; where the selected mean has no
+// value: "Няма какво да се познае: геометрична не се изчислява – има
+// отрицателни стойности."
+inline constexpr std::string_view kGuessAnswer = "Предположение: ";
+inline constexpr std::string_view kGuessSeparator = "; ";
+inline constexpr std::string_view kGuessDifference = "разлика";
+inline constexpr std::string_view kGuessRefused = "Няма какво да се познае: ";
+inline constexpr std::string_view kGuessNotComputed = " не се изчислява – ";
+// While guessing the description says where the guess stands instead of
+// the means: "… най-голяма 9. Предположение: 5."
+inline constexpr std::string_view kGuessDescription = " Предположение: ";
+
+// The plot's accessible name, for the selected value: "стойност 4, номер 3
+// от 30, разстояние до средната ≈ 0,36667"; while guessing "…, номер 3 от
+// 30, предположение 5".
+inline constexpr std::string_view kNameValue = "стойност ";
+inline constexpr std::string_view kNameRank = ", номер ";
+inline constexpr std::string_view kNameOf = " от ";
+inline constexpr std::string_view kNameDistance = ", разстояние до средната ";
+inline constexpr std::string_view kNameGuess = ", предположение ";
+inline constexpr std::string_view kNameNoValues = "няма стойности";
+
+// The table of the values, sorted by value.
+inline constexpr std::array<std::string_view, 3> kTableHeaders = {"Стойност", "Тегло",
+                                                                  "Разстояние до средната"};
+
 }  // namespace sredna::texts

@@ -1,0 +1,55 @@
+#include "core/picture/value_table.h"
+
+#include <cmath>
+
+#include "core/numbers/numbers.h"
+#include "core/picture/picture_numbers.h"
+#include "core/picture/picture_texts.h"
+
+namespace sredna {
+
+namespace {
+
+std::optional<double> Distance(double value, std::optional<double> mean) {
+    return mean ? std::optional<double>(std::abs(value - *mean)) : std::nullopt;
+}
+
+}  // namespace
+
+std::string DistanceText(std::optional<double> distance, char separator) {
+    return distance ? ApproximateText(*distance, separator) : std::string();
+}
+
+std::vector<ValueRow> ValueRows(const ListBox& values, const ListBox& weights,
+                                const ValueOrder& order, std::optional<double> mean) {
+    std::vector<ValueRow> rows;
+    rows.reserve(static_cast<std::size_t>(order.Count()));
+    for (int rank = 0; rank < order.Count(); ++rank) {
+        const int position = order.At(rank);
+        rows.push_back({position, values.Item(position),
+                        position < weights.Count() ? weights.Item(position) : std::string(),
+                        Distance(order.Value(position), mean)});
+    }
+    return rows;
+}
+
+std::string ValueName(const ListBox& values, const ValueOrder& order, int position,
+                      std::optional<double> mean, std::optional<double> guess, char separator) {
+    const int rank = order.RankOf(position);
+    if (rank < 0) {
+        return std::string(texts::kNameNoValues);
+    }
+    std::string name = std::string(texts::kNameValue) + values.Item(position) +
+                       std::string(texts::kNameRank) + GeneralNumberText(rank + 1, '.') +
+                       std::string(texts::kNameOf) + GeneralNumberText(order.Count(), '.');
+    if (guess) {
+        name += texts::kNameGuess;
+        name += ApproximateText(*guess, separator);
+    } else if (mean) {
+        name += texts::kNameDistance;
+        name += DistanceText(Distance(order.Value(position), mean), separator);
+    }
+    return name;
+}
+
+}  // namespace sredna
