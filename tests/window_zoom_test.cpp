@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -218,7 +219,7 @@ TEST_F(WindowZoomTest, ThePictureWindowFollowsTheZoom) {
     EXPECT_EQ(picture->size(), normalSize);
 }
 
-// F1's window takes the zoom's font; it is a window of its own, which the
+// F1's window and the file dialogs take the zoom's font; F1's is a window of its own, which the
 // window manager does not keep above the main one.
 TEST_F(WindowZoomTest, TheKeysWindowFollowsTheZoom) {
     WindowWithForm window;
@@ -234,6 +235,9 @@ TEST_F(WindowZoomTest, TheKeysWindowFollowsTheZoom) {
     EXPECT_EQ(keys->parentWidget(), nullptr);
     EXPECT_EQ(keys->windowHandle()->transientParent(), nullptr);
     EXPECT_NEAR(QFontInfo(keys->font()).pixelSize(), normalFont * 1.5, 1.0);
+    // So do the file dialogs.
+    const QFileDialog files(&window);
+    EXPECT_NEAR(QFontInfo(files.font()).pixelSize(), normalFont * 1.5, 1.0);
     Show(window);
     QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(QFontInfo(keys->font()).pixelSize(), normalFont);

@@ -243,6 +243,7 @@ void MainWindow::applyZoom() {
     zoom_.setStyleOf(*this);
     setFont(zoomedFont(layout::kWindowPointSize));
     zoomKeys();
+    zoomDialogs();
     for (int i = 0; i < WindowModel::kLabelCount; ++i) {
         if (layout::UsesSmallFont(i)) {
             controls_.label(i)->setFont(zoomedFont(layout::kSmallLabelPointSize));
@@ -265,6 +266,18 @@ void MainWindow::zoomKeys() {
     }
     zoom_.setStyleOf(*keys_);
     keys_->setFont(zoomedFont(layout::kWindowPointSize));
+}
+
+// File and print dialogs are windows of their own, which take no font from
+// the window that opens them: the application gives their classes the
+// zoom's. (Windows' print dialog is the system's own and cannot follow.)
+void MainWindow::zoomDialogs() const {
+    const QFont font = zoomedFont(layout::kWindowPointSize);
+    for (const char* dialog : {"QFileDialog", "QPrintDialog"}) {
+        if (QApplication::font(dialog) != font) {
+            QApplication::setFont(font, dialog);
+        }
+    }
 }
 
 // The picture window follows the main window's zoom, and takes its keys.

@@ -82,6 +82,7 @@ private:
     void applyZoom();
     void zoomPicture();
     void zoomKeys();
+    void zoomDialogs() const;
     void connectControls();
     void setTabOrder();
     // The button and F4 open the picture window, made when first asked for.
