@@ -114,6 +114,15 @@ TEST_F(WindowPictureTest, FollowsAPasteAndTheKindAtOnce) {
     EXPECT_TRUE(description().contains(LocalText("Избрана: медиана = 4.75.")));
 }
 
+// F1 works in the picture window too, and opens the one keys window.
+TEST_F(WindowPictureTest, F1OpensTheKeysWindowFromThePicture) {
+    PictureWindow* picture = openByButton();
+    ASSERT_EQ(window.keysWindow(), nullptr);
+    QTest::keyClick(picture, Qt::Key_F1);
+    ASSERT_NE(window.keysWindow(), nullptr);
+    EXPECT_TRUE(window.keysWindow()->isVisible());
+}
+
 TEST_F(WindowPictureTest, CtrlCCopiesThePictureAsAnImage) {
     paste(QStringLiteral("1\n2\n4"));  // 1 is neither nearest nor farthest: a plain dot
     PictureWindow* picture = openByButton();

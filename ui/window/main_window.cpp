@@ -345,6 +345,8 @@ void MainWindow::showPicture() {
             QSize(pixels(layout::kPictureWidth), pixels(layout::kPictureHeight)),
             QSize(pixels(layout::kPictureMinimumWidth), pixels(layout::kPictureMinimumHeight)));
         picture_->addActions(zoom_.actions());
+        // F1 lists the picture's keys too: it works there as well.
+        picture_->addAction(keysAction_);
         zoomPicture();
     }
     picture_->present(*this);
@@ -367,7 +369,8 @@ void MainWindow::addCommands() {
         Menu::Data, texts::kRedo, texts::kRedoKeys,
         [this] { sync_.handle([this] { form_.Redo(); }); },
         [&history] { return history.CanRedo(); });
-    commands_.add(Menu::None, texts::kKeysTitle, texts::kKeysWindowKeys, [this] { showKeys(); });
+    keysAction_ = commands_.add(Menu::None, texts::kKeysTitle, texts::kKeysWindowKeys,
+                                [this] { showKeys(); });
     commands_.add(Menu::Report, texts::kPrint, texts::kPrintKeys, [this] { report_.print(); });
     commands_.add(Menu::Report, texts::kSaveReport, texts::kSaveReportKeys,
                   [this] { report_.save(); });

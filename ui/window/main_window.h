@@ -18,6 +18,8 @@
 #include "ui/window/window_placement.h"
 #include "ui/zoom/zoom.h"
 
+class QAction;
+
 namespace sredna {
 
 // The one window. It builds the widgets and wires them to the parts that do
@@ -106,6 +108,7 @@ private:
     std::unique_ptr<PictureWindow> picture_;
     ReportOutput report_;
     std::unique_ptr<KeysWindow> keys_;
+    QAction* keysAction_ = nullptr;
 };
 
 }  // namespace sredna
