@@ -18,12 +18,12 @@ void BM_Calculate(benchmark::State& state) {
     const auto kind = static_cast<MeanKind>(state.range(0));
     WindowModel model;
     Fill(model, static_cast<int>(state.range(1)));
-    model.Option1().Select(static_cast<int>(kind));
+    model.Kinds().Select(static_cast<int>(kind));
     for (auto _ : state) {
         Calculate(model, ',');
-        benchmark::DoNotOptimize(model.Text1(kReportBox).Text().data());
+        benchmark::DoNotOptimize(model.Report().Text().data());
     }
-    state.SetLabel(model.Text1(kReportBox).Text().substr(0, 40));
+    state.SetLabel(model.Report().Text().substr(0, 40));
 }
 
 BENCHMARK(BM_Calculate)

@@ -25,8 +25,8 @@ std::string Column() {
 }
 
 void Empty(WindowModel& model) {
-    model.Spis(kValuesList).Clear();
-    model.Spis(kWeightsList).Clear();
+    model.Values().Clear();
+    model.Weights().Clear();
 }
 
 void BM_PasteValues(benchmark::State& state) {
@@ -38,7 +38,7 @@ void BM_PasteValues(benchmark::State& state) {
         state.ResumeTiming();
         benchmark::DoNotOptimize(form.Entry().PasteValues(column));
     }
-    state.counters["values"] = form.Model().Spis(kValuesList).Count();
+    state.counters["values"] = form.Model().Values().Count();
 }
 
 BENCHMARK(BM_PasteValues)->Unit(benchmark::kMillisecond);
@@ -47,13 +47,12 @@ void BM_CalculateTyped(benchmark::State& state) {
     Form form("", ',');
     Empty(form.Model());
     form.Entry().PasteValues(Column());
-    form.Model().Option1().Select(static_cast<int>(state.range(0)));
+    form.Model().Kinds().Select(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         Calculate(form.Model(), ',');
-        benchmark::DoNotOptimize(form.Model().Text1(kReportBox).Text().data());
+        benchmark::DoNotOptimize(form.Model().Report().Text().data());
     }
-    state.counters["report_bytes"] =
-        static_cast<double>(form.Model().Text1(kReportBox).Text().size());
+    state.counters["report_bytes"] = static_cast<double>(form.Model().Report().Text().size());
 }
 
 BENCHMARK(BM_CalculateTyped)->ArgName("kind")->DenseRange(0, 5)->Unit(benchmark::kMillisecond);

@@ -23,7 +23,7 @@ void Fill(WindowModel& model, bool decimals) {
     RandomSequence random(42);
     GenerateSample(model, random, std::to_string(ListBox::kMaxItems), 1000, ',');
     if (decimals) {
-        ListBox& values = model.Spis(kValuesList);
+        ListBox& values = model.Values();
         for (int p = 0; p < values.Count(); ++p) {
             values.SetItem(p, values.Item(p) + "," + std::to_string(p % 100));
         }
@@ -36,8 +36,7 @@ void BM_BuildPicture(benchmark::State& state) {
     Fill(model, state.range(1) != 0);
     const PictureGeometry geometry{120, 40, 12};
     for (auto _ : state) {
-        Picture picture =
-            BuildPicture(model.Spis(kValuesList), model.Spis(kWeightsList), kind, ',', geometry);
+        Picture picture = BuildPicture(model.Values(), model.Weights(), kind, ',', geometry);
         benchmark::DoNotOptimize(picture.description.data());
     }
 }
@@ -54,7 +53,7 @@ BENCHMARK(BM_BuildPicture)
 void BM_KeyMove(benchmark::State& state) {
     Form form("", ',');
     Fill(form.Model(), state.range(0) != 0);
-    const ListBox& values = form.Model().Spis(kValuesList);
+    const ListBox& values = form.Model().Values();
     const int position = values.Count() / 2;
     const ValueStep step = ValueStep::Of(values);
     std::int64_t direction = 1;
@@ -73,10 +72,9 @@ BENCHMARK(BM_KeyMove)->ArgNames({"decimals"})->Arg(0)->Arg(1)->Unit(benchmark::k
 void BM_ValueRows(benchmark::State& state) {
     WindowModel model;
     Fill(model, true);
-    const ValueOrder order(model.Spis(kValuesList));
+    const ValueOrder order(model.Values());
     for (auto _ : state) {
-        std::vector<ValueRow> rows =
-            ValueRows(model.Spis(kValuesList), model.Spis(kWeightsList), order, 500.0);
+        std::vector<ValueRow> rows = ValueRows(model.Values(), model.Weights(), order, 500.0);
         benchmark::DoNotOptimize(rows.data());
     }
 }

@@ -152,20 +152,18 @@ void CheckLayout(const sredna::Picture& picture, int stackHeight, const std::str
 // line.
 void CheckPicture(const WindowModel& model, MeanKind kind, char separator,
                   const std::string& subject) {
-    const std::vector<std::string> workList = model.Spis(sredna::kMedianList).Items();
+    const std::vector<std::string> workList = model.MedianWork().Items();
     constexpr sredna::PictureGeometry kGeometry{37, 9, 8};
     sredna::Picture picture;
     try {
-        picture =
-            sredna::BuildPicture(model.Spis(sredna::kValuesList), model.Spis(sredna::kWeightsList),
-                                 kind, separator, kGeometry);
+        picture = sredna::BuildPicture(model.Values(), model.Weights(), kind, separator, kGeometry);
     } catch (const std::exception& e) {
         FUZZ_CHECK(false, std::string("BuildPicture let out: ") + e.what());
     }
-    FUZZ_CHECK(model.Spis(sredna::kMedianList).Items() == workList,
+    FUZZ_CHECK(model.MedianWork().Items() == workList,
                "the picture changed the work list; " + subject);
     CheckLayout(picture, kGeometry.stackHeight, subject);
-    const std::string& report = model.Text1(sredna::kReportBox).Text();
+    const std::string& report = model.Report().Text();
     const sredna::Centre& selected = picture.Selected();
     if (kind == MeanKind::Median) {
         const std::string_view last = report.size() > 2 ? Line(report, 0) : std::string_view();
@@ -183,7 +181,7 @@ void CheckPicture(const WindowModel& model, MeanKind kind, char separator,
                "mean in the picture, not in the report, "
                "or the other way round; " +
                    subject);
-    FUZZ_CHECK(!reported || *selected.value == model.StoredMean,
+    FUZZ_CHECK(!reported || *selected.value == model.StoredMean(),
                "the picture's mean " + Shown(selected.value.value_or(0)) + "; " + subject);
 }
 
@@ -199,13 +197,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t bar = std::min(rest.find('|'), rest.size());
 
     WindowModel model;
-    ListBox& values = model.Spis(sredna::kValuesList);
-    ListBox& weights = model.Spis(sredna::kWeightsList);
+    ListBox& values = model.Values();
+    ListBox& weights = model.Weights();
     Fill(values, rest.substr(0, bar));
     Fill(weights, rest.substr(std::min(bar + 1, rest.size())));
-    model.Option1().Select(static_cast<int>(kindByte));  // 6 selects nothing
+    model.Kinds().Select(static_cast<int>(kindByte));  // 6 selects nothing
     const MeanKind kind = kindByte < 6 ? static_cast<MeanKind>(kindByte) : MeanKind::Arithmetic;
-    model.StoredMean = kPreviousMean;
+    model.SetStoredMean(kPreviousMean);
     const std::vector<std::string> valuesBefore = values.Items();
     const std::vector<std::string> weightsBefore = weights.Items();
 
@@ -217,7 +215,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(false, "Calculate let out an exception of unknown type");
     }
 
-    const std::string& report = model.Text1(sredna::kReportBox).Text();
+    const std::string& report = model.Report().Text();
     const std::string subject = Quoted(report) + " for kind " + std::to_string(kindByte);
     FUZZ_CHECK(values.Items() == valuesBefore && weights.Items() == weightsBefore,
                "Calculate changed the data; " + subject);
@@ -225,7 +223,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckPicture(model, kind, separator, subject);
     if (valuesBefore.size() < 2) {
         FUZZ_CHECK(report == (valuesBefore.empty() ? kNoValues : kOneValue), subject);
-        FUZZ_CHECK(model.StoredMean == kPreviousMean, subject);
+        FUZZ_CHECK(model.StoredMean() == kPreviousMean, subject);
         return 0;
     }
     FUZZ_CHECK(report.starts_with(kHeaders[static_cast<std::size_t>(kind)]),
@@ -241,13 +239,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          (last.starts_with(kRunningSum) || last.starts_with(kRunningProduct)) &&
                          (last.ends_with(kZeroRefusal) || last.ends_with(kNegativeRefusal));
     if (fault || refused || kind == MeanKind::Median) {
-        FUZZ_CHECK(model.StoredMean == kPreviousMean,
-                   "the stored mean became " + Shown(model.StoredMean) + "; " + subject);
+        FUZZ_CHECK(model.StoredMean() == kPreviousMean,
+                   "the stored mean became " + Shown(model.StoredMean()) + "; " + subject);
         return 0;
     }
     FUZZ_CHECK(last.starts_with(kFarthest) && Line(report, 1).starts_with(kNearest),
                "the report ends neither with a fault, a refusal nor the deviations: " + subject);
-    FUZZ_CHECK(std::isfinite(model.StoredMean), subject);
+    FUZZ_CHECK(std::isfinite(model.StoredMean()), subject);
 
     // Every value was read on the way to the mean (either separator), so all
     // of them read.
@@ -259,8 +257,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!positiveOnly || *std::min_element(numbers.begin(), numbers.end()) > 0,
                "a mean of values not all above 0: " + subject);
     if (const std::optional<Bounds> bounds = MeanBounds(kind, numbers)) {
-        FUZZ_CHECK(model.StoredMean >= bounds->low && model.StoredMean <= bounds->high,
-                   "mean " + Shown(model.StoredMean) + " outside " + Shown(bounds->low) + " .. " +
+        FUZZ_CHECK(model.StoredMean() >= bounds->low && model.StoredMean() <= bounds->high,
+                   "mean " + Shown(model.StoredMean()) + " outside " + Shown(bounds->low) + " .. " +
                        Shown(bounds->high) + "; " + subject);
     }
     return 0;

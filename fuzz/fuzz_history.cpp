@@ -44,8 +44,7 @@ struct Lists {
     std::vector<std::string> weights;
 
     explicit Lists(const WindowModel& model)
-        : values(model.Spis(sredna::kValuesList).Items()),
-          weights(model.Spis(sredna::kWeightsList).Items()) {}
+        : values(model.Values().Items()), weights(model.Weights().Items()) {}
     bool operator==(const Lists&) const = default;
 };
 
@@ -210,7 +209,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WindowModel& model = form.Model();
     PlainHistory plain(model);
     Input in(data + 1, size - 1);
-    const auto values = [&model] { return model.Spis(sredna::kValuesList).Count(); };
+    const auto values = [&model] { return model.Values().Count(); };
     while (!in.Done()) {
         const unsigned action = in.Next() % 15;
         bool byHand = true;
@@ -241,12 +240,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             case 6:
-                form.Command1_Click(sredna::kClearCommand);
+                form.ClearData();
                 byHand = false;
                 break;
             case 7:
-                model.Spis(sredna::kCountList).SetSelected(static_cast<int>(in.Next() % 5));
-                form.Command1_Click(sredna::kRandomCommand);
+                model.Counts().SetSelected(static_cast<int>(in.Next() % 5));
+                form.DrawSample();
                 byHand = false;
                 break;
             case 8: {
@@ -272,7 +271,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
                 break;
             case 12:
-                model.Spis(sredna::kValuesList).SetSelected(in.Position(values()));
+                model.Values().SetSelected(in.Position(values()));
                 break;
             case 13:
                 while (form.History().CanUndo()) {

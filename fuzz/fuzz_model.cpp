@@ -97,7 +97,7 @@ struct Selections {
 
     explicit Selections(const WindowModel& model) {
         for (int l = 0; l < WindowModel::kListCount; ++l) {
-            position[static_cast<std::size_t>(l)] = model.Spis(l).Selected();
+            position[static_cast<std::size_t>(l)] = model.ListAt(l).Selected();
         }
     }
     int operator[](int list) const { return position[static_cast<std::size_t>(list)]; }
@@ -144,16 +144,16 @@ private:
                 break;
             case 3: {
                 const int index = static_cast<int>(actions_.Next() % 5);
-                Select(index, actions_.Position(model_.Spis(index).Count()));
+                Select(index, actions_.Position(model_.ListAt(index).Count()));
                 break;
             }
             case 4: {
                 const int box = static_cast<int>(actions_.Next() % 2);
-                model_.Text1(box).SetText(actions_.Text());
+                model_.TextAt(box).SetText(actions_.Text());
                 break;
             }
             case 5:
-                model_.Option1().Select(static_cast<int>(actions_.Next() % 8));
+                model_.Kinds().Select(static_cast<int>(actions_.Next() % 8));
                 break;
             case 6:
                 Press(static_cast<int>(actions_.Next() % 3));
@@ -190,13 +190,13 @@ private:
 
     void Entry() {
         const unsigned operation = actions_.Next() % 6;
-        ListBox& values = model_.Spis(sredna::kValuesList);
-        const ListBox& weights = model_.Spis(sredna::kWeightsList);
+        ListBox& values = model_.Values();
+        const ListBox& weights = model_.Weights();
         const int position = actions_.Position(values.Count());
         const std::string text = operation == 3 ? std::string() : actions_.Text();
         const std::vector<std::string> valuesBefore = values.Items();
         const std::vector<std::string> weightsBefore = weights.Items();
-        const std::string reportBefore = model_.Text1(sredna::kReportBox).Text();
+        const std::string reportBefore = model_.Report().Text();
         const bool paired = values.Count() == weights.Count();
         if (operation == 4 && values.Count() > kMaxListItems) {
             return;  // long lists only slow the run down
@@ -225,7 +225,7 @@ private:
                 break;
         }
 
-        const std::string& report = model_.Text1(sredna::kReportBox).Text();
+        const std::string& report = model_.Report().Text();
         const std::string where =
             "entry " + std::to_string(operation) + " " + Quoted(text) + "; " + Where();
         if (!taken) {
@@ -253,7 +253,7 @@ private:
     ListBox& List() {
         const int index = static_cast<int>(actions_.Next() % 5);
         workListTouched_ = workListTouched_ || index == sredna::kMedianList;
-        return model_.Spis(index);
+        return model_.ListAt(index);
     }
 
     // A value and its weight go together: selecting one selects the same
@@ -261,19 +261,19 @@ private:
     void CheckPartner(int list, const Selections& before) {
         const int partner =
             list == sredna::kValuesList ? sredna::kWeightsList : sredna::kValuesList;
-        const int chosen = model_.Spis(list).Selected();
+        const int chosen = model_.ListAt(list).Selected();
         const int expected =
-            chosen == -1 || chosen < model_.Spis(partner).Count() ? chosen : before[partner];
-        FUZZ_CHECK(model_.Spis(partner).Selected() == expected,
+            chosen == -1 || chosen < model_.ListAt(partner).Count() ? chosen : before[partner];
+        FUZZ_CHECK(model_.ListAt(partner).Selected() == expected,
                    "list " + std::to_string(partner) + " has " +
-                       std::to_string(model_.Spis(partner).Selected()) + " selected, list " +
+                       std::to_string(model_.ListAt(partner).Selected()) + " selected, list " +
                        std::to_string(list) + " " + std::to_string(chosen) + "; " + Where());
     }
 
     void Select(int index, int position) {
         const Selections before(model_);
-        model_.Spis(index).SetSelected(position);
-        const bool changed = model_.Spis(index).Selected() != before[index];
+        model_.ListAt(index).SetSelected(position);
+        const bool changed = model_.ListAt(index).Selected() != before[index];
         const bool paired = index == sredna::kValuesList || index == sredna::kWeightsList;
         if (changed && paired) {
             CheckPartner(index, before);
@@ -302,7 +302,7 @@ private:
 
     // Reads a list's selected text as the handler does; nothing on a fault.
     std::optional<double> SelectedNumber(int list) const {
-        const ListBox& box = model_.Spis(list);
+        const ListBox& box = model_.ListAt(list);
         try {
             return sredna::Val(box.Item(box.Selected()));
         } catch (const ArithmeticFault&) {
@@ -311,8 +311,8 @@ private:
     }
 
     void Press(int button) {
-        const ListBox& values = model_.Spis(sredna::kValuesList);
-        const ListBox& weights = model_.Spis(sredna::kWeightsList);
+        const ListBox& values = model_.Values();
+        const ListBox& weights = model_.Weights();
         const std::optional<double> count = SelectedNumber(sredna::kCountList);
         if (button == sredna::kRandomCommand && count && *count > kMaxSample &&
             *count < ListBox::kMaxItems + 1) {
@@ -320,21 +320,21 @@ private:
         }
         const std::vector<std::string> valuesBefore = values.Items();
         const std::vector<std::string> weightsBefore = weights.Items();
-        const std::string reportBefore = model_.Text1(sredna::kReportBox).Text();
-        const double meanBefore = model_.StoredMean;
+        const std::string reportBefore = model_.Report().Text();
+        const double meanBefore = model_.StoredMean();
 
         form_.Command1_Click(button);
         workListTouched_ = workListTouched_ || button == sredna::kCalculateCommand;
 
-        const std::string& report = model_.Text1(sredna::kReportBox).Text();
+        const std::string& report = model_.Report().Text();
         const std::string where = "button " + std::to_string(button) + "; " + Where();
-        FUZZ_CHECK(std::isfinite(model_.StoredMean), where);
+        FUZZ_CHECK(std::isfinite(model_.StoredMean()), where);
         if (report.starts_with(ArithmeticFault::kPrefix)) {
             // Every button reads the bound first, and the random one the
             // count; a fault there stops it before it touches the data.
             FUZZ_CHECK(values.Items() == valuesBefore && weights.Items() == weightsBefore,
                        "a fault line, but the data changed: " + Quoted(report) + "; " + where);
-            FUZZ_CHECK(model_.StoredMean == meanBefore, where);
+            FUZZ_CHECK(model_.StoredMean() == meanBefore, where);
             FUZZ_CHECK(report.ends_with("\r\n") && report.find("\r\n") + 2 == report.size(),
                        Quoted(report) + "; " + where);
             return;
@@ -363,8 +363,8 @@ private:
     // The sample holds floor(count) whole numbers from 1 to the bound (from
     // bound + 1 to 1 for a bound below 1), each with a weight from 1 to 10.
     void CheckSample(double count, double rangeValue, const std::string& where) {
-        const ListBox& values = model_.Spis(sredna::kValuesList);
-        const ListBox& weights = model_.Spis(sredna::kWeightsList);
+        const ListBox& values = model_.Values();
+        const ListBox& weights = model_.Weights();
         const int expected = count >= 1 ? static_cast<int>(std::floor(count)) : 0;
         FUZZ_CHECK(values.Count() == expected, "count " + std::to_string(count) + " gave " +
                                                    std::to_string(values.Count()) + "; " + where);
@@ -389,8 +389,8 @@ private:
     // order: plain whole numbers padded with spaces to one width and in text
     // order; any other values in numeric order.
     void CheckMedianWorkList() {
-        const ListBox& values = model_.Spis(sredna::kValuesList);
-        const ListBox& work = model_.Spis(sredna::kMedianList);
+        const ListBox& values = model_.Values();
+        const ListBox& work = model_.MedianWork();
         auto plainWhole = [](const std::string& text) {
             return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
                    (text[0] != '0' || text.size() == 1);
@@ -411,29 +411,29 @@ private:
 
     void CheckAlways() {
         for (int l = 0; l < WindowModel::kListCount; ++l) {
-            const ListBox& list = model_.Spis(l);
+            const ListBox& list = model_.ListAt(l);
             FUZZ_CHECK(list.Selected() >= -1 && list.Selected() < list.Count(),
                        "list " + std::to_string(l) + " selects " + std::to_string(list.Selected()) +
                            " of " + std::to_string(list.Count()) + "; " + Where());
         }
         // Only the list's own insertions, removals and the median change it;
         // each keeps the order the last median chose.
-        const ListBox& work = model_.Spis(sredna::kMedianList);
+        const ListBox& work = model_.MedianWork();
         for (int p = 1; workListTouched_ && p < work.Count(); ++p) {
             FUZZ_CHECK(!work.Precedes(work.Item(p), work.Item(p - 1)),
                        "the median work list has " + Quoted(work.Item(p - 1)) + " before " +
                            Quoted(work.Item(p)) + "; " + Where());
         }
 
-        const std::optional<MeanKind> kind = model_.Option1().Kind();
+        const std::optional<MeanKind> kind = model_.SelectedKind();
         const bool weighted = kind == MeanKind::Weighted;
         const bool median = kind == MeanKind::Median;
-        FUZZ_CHECK(model_.Spis(sredna::kWeightsList).Visible() == weighted &&
-                       model_.Etiket(4).Visible() == weighted,
-                   "weights shown wrongly; " + Where());
-        FUZZ_CHECK(model_.Spis(sredna::kMedianList).Visible() == median &&
-                       model_.Label1(3).Visible() == median,
-                   "median list shown wrongly; " + Where());
+        FUZZ_CHECK(
+            model_.Weights().Visible() == weighted && model_.WeightsHeader().Visible() == weighted,
+            "weights shown wrongly; " + Where());
+        FUZZ_CHECK(
+            model_.MedianWork().Visible() == median && model_.MedianHeader().Visible() == median,
+            "median list shown wrongly; " + Where());
     }
 
     char separator_;

@@ -30,8 +30,7 @@ struct Lists {
 
 Lists Of(const sredna::Form& form) {
     const sredna::WindowModel& model = form.Model();
-    return {model.Spis(sredna::kValuesList).Items(), model.Spis(sredna::kWeightsList).Items(),
-            model.Spis(sredna::kValuesList).Selected()};
+    return {model.Values().Items(), model.Weights().Items(), model.Values().Selected()};
 }
 
 // The numbers of the lists, whichever sign their texts are written with.
@@ -69,8 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sredna::Form other({}, machine);
         FUZZ_CHECK(other.Entry().OpenNumbers(written, "f.csv"),
                    "what the program wrote is refused with \"" + std::string(1, machine) +
-                       "\": " + Quoted(written) + ", " +
-                       Quoted(other.Model().Text1(sredna::kReportBox).Text()));
+                       "\": " + Quoted(written) + ", " + Quoted(other.Model().Report().Text()));
         const Lists again = Of(other);
         FUZZ_CHECK(Numbers(again.values) == Numbers(opened.values) &&
                        Numbers(again.weights) == Numbers(opened.weights),

@@ -18,11 +18,11 @@ protected:
     WindowModel model;
 
     std::string Run(MeanKind kind, const std::vector<std::string>& values) {
-        Fill(model.Spis(kValuesList), values);
-        Fill(model.Spis(kWeightsList), std::vector<std::string>(values.size(), "1"));
-        model.Option1().Select(static_cast<int>(kind));
+        Fill(model.Values(), values);
+        Fill(model.Weights(), std::vector<std::string>(values.size(), "1"));
+        model.Kinds().Select(static_cast<int>(kind));
         Calculate(model, '.');
-        return model.Text1(kReportBox).Text();
+        return model.Report().Text();
     }
 
     static bool StartsWith(const std::string& text, const std::string& prefix) {
@@ -37,37 +37,36 @@ TEST_F(CalculateTest, FewerThanTwoValuesAreRefusedForEveryKind) {
         for (const auto& [values, expected] :
              {std::pair{std::vector<std::string>{}, std::string("Няма въведени стойности!\r\n")},
               std::pair{std::vector<std::string>{"7"}, oneValue}}) {
-            model.Text1(kReportBox).SetText("old report");
-            model.StoredMean = 42;
+            model.Report().SetText("old report");
+            model.SetStoredMean(42);
             EXPECT_EQ(Run(static_cast<MeanKind>(kind), values), expected);
-            EXPECT_EQ(model.StoredMean, 42);
+            EXPECT_EQ(model.StoredMean(), 42);
         }
     }
 }
 
 TEST_F(CalculateTest, NoSelectedKindTakesTheArithmeticBranch) {
     Calculate(model, '.');
-    EXPECT_TRUE(
-        StartsWith(model.Text1(kReportBox).Text(), "Изчислявам средна аритметична стойност: \r\n"));
-    EXPECT_EQ(model.StoredMean, 123);
+    EXPECT_TRUE(StartsWith(model.Report().Text(), "Изчислявам средна аритметична стойност: \r\n"));
+    EXPECT_EQ(model.StoredMean(), 123);
 }
 
 TEST_F(CalculateTest, StoresTheMeanOfEveryKindButTheMedian) {
     Run(MeanKind::Arithmetic, {"2", "4"});
-    EXPECT_EQ(model.StoredMean, 3);
+    EXPECT_EQ(model.StoredMean(), 3);
     Run(MeanKind::Quadratic, {"3", "4"});
-    EXPECT_EQ(model.StoredMean, std::sqrt(12.5));
+    EXPECT_EQ(model.StoredMean(), std::sqrt(12.5));
     Run(MeanKind::Harmonic, {"2", "4"});
-    EXPECT_EQ(model.StoredMean, 2 / 0.75);
+    EXPECT_EQ(model.StoredMean(), 2 / 0.75);
     Run(MeanKind::Geometric, {"1", "100"});
-    EXPECT_NEAR(model.StoredMean, 10, 1e-12);
-    double before = model.StoredMean;
+    EXPECT_NEAR(model.StoredMean(), 10, 1e-12);
+    double before = model.StoredMean();
     Run(MeanKind::Median, {"1", "2", "3"});
-    EXPECT_EQ(model.StoredMean, before);
+    EXPECT_EQ(model.StoredMean(), before);
     Run(MeanKind::Harmonic, {"1", "0"});
-    EXPECT_EQ(model.StoredMean, before);
+    EXPECT_EQ(model.StoredMean(), before);
     Run(MeanKind::Geometric, {"1", "-1"});
-    EXPECT_EQ(model.StoredMean, before);
+    EXPECT_EQ(model.StoredMean(), before);
 }
 
 TEST_F(CalculateTest, ASecondCalculationReplacesTheReport) {
@@ -78,10 +77,10 @@ TEST_F(CalculateTest, ASecondCalculationReplacesTheReport) {
 
 TEST_F(CalculateTest, MedianKeepsTheValuesListAndFillsTheWorkList) {
     Run(MeanKind::Median, {"10", "9", "10", "10"});
-    EXPECT_EQ(model.Spis(kValuesList).Items(), (std::vector<std::string>{"10", "9", "10", "10"}));
-    EXPECT_EQ(model.Spis(kMedianList).Items(), (std::vector<std::string>{" 9", "10", "10", "10"}));
+    EXPECT_EQ(model.Values().Items(), (std::vector<std::string>{"10", "9", "10", "10"}));
+    EXPECT_EQ(model.MedianWork().Items(), (std::vector<std::string>{" 9", "10", "10", "10"}));
     Run(MeanKind::Median, {"7", "12", "7", "100", "3"});
-    EXPECT_EQ(model.Spis(kMedianList).Items(),
+    EXPECT_EQ(model.MedianWork().Items(),
               (std::vector<std::string>{"  3", "  7", "  7", " 12", "100"}));
 }
 
@@ -100,17 +99,17 @@ TEST_F(CalculateTest, DeviationTiesNameTheLowestPosition) {
 }
 
 TEST_F(CalculateTest, ShowDeviationsReadsTheStoredMean) {
-    Fill(model.Spis(kValuesList), {"2", "4", "9"});
-    model.Text1(kReportBox).SetText("");
-    model.StoredMean = 5;
+    Fill(model.Values(), {"2", "4", "9"});
+    model.Report().SetText("");
+    model.SetStoredMean(5);
     ShowDeviations(model, ',');
-    EXPECT_EQ(model.Text1(kReportBox).Text(),
+    EXPECT_EQ(model.Report().Text(),
               "Минимално отклонение от изчислената средна стойност = 1 при стойност 4\r\n"
               "Максималмо отклонение от изчислената средна стойност = 4 при стойност 9\r\n");
-    const std::string before = model.Text1(kReportBox).Text();
-    Fill(model.Spis(kValuesList), {});
+    const std::string before = model.Report().Text();
+    Fill(model.Values(), {});
     ShowDeviations(model, '.');  // nothing to name: nothing written
-    EXPECT_EQ(model.Text1(kReportBox).Text(), before);
+    EXPECT_EQ(model.Report().Text(), before);
 }
 
 struct FaultCase {
@@ -128,16 +127,16 @@ class FaultTest : public CalculateTest, public testing::WithParamInterface<Fault
 // Faults end the run with one message line; the mean stored before stays.
 TEST_P(FaultTest, EndsTheRunWithItsMessage) {
     const FaultCase& c = GetParam();
-    Fill(model.Spis(kValuesList), c.values);
-    Fill(model.Spis(kWeightsList), c.weights);
-    model.Option1().Select(static_cast<int>(c.kind));
-    model.StoredMean = 17;
+    Fill(model.Values(), c.values);
+    Fill(model.Weights(), c.weights);
+    model.Kinds().Select(static_cast<int>(c.kind));
+    model.SetStoredMean(17);
     ASSERT_NO_THROW(Calculate(model, '.'));
-    const std::string& report = model.Text1(kReportBox).Text();
+    const std::string& report = model.Report().Text();
     std::string message = ArithmeticFault::messageFor(c.fault) + "\r\n";
     EXPECT_TRUE(report.ends_with("\r\n" + message)) << report;
     EXPECT_EQ(report.find(message), report.size() - message.size());
-    EXPECT_EQ(model.StoredMean, 17);
+    EXPECT_EQ(model.StoredMean(), 17);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,

@@ -310,16 +310,16 @@ TEST_P(EditTest, ChangesAllOrNothing) {
     const EditCase& c = GetParam();
     Form form("", '.');
     WindowModel& model = form.Model();
-    Fill(model.Spis(kValuesList), kValues);
-    Fill(model.Spis(kWeightsList), kWeights);
-    model.Spis(kValuesList).SetSelected(-1);
-    model.Text1(kReportBox).SetText(kOld);
+    Fill(model.Values(), kValues);
+    Fill(model.Weights(), kWeights);
+    model.Values().SetSelected(-1);
+    model.Report().SetText(kOld);
     EXPECT_TRUE(c.edit(form.Entry()));
-    EXPECT_EQ(model.Spis(kValuesList).Items(), c.values.empty() ? kValues : c.values);
-    EXPECT_EQ(model.Spis(kWeightsList).Items(), c.weights.empty() ? kWeights : c.weights);
-    EXPECT_EQ(model.Text1(kReportBox).Text(), c.report.empty() ? kOld : c.report);
-    EXPECT_EQ(model.Spis(kValuesList).Selected(), c.selected);
-    EXPECT_EQ(model.Spis(kWeightsList).Selected(), c.selected);
+    EXPECT_EQ(model.Values().Items(), c.values.empty() ? kValues : c.values);
+    EXPECT_EQ(model.Weights().Items(), c.weights.empty() ? kWeights : c.weights);
+    EXPECT_EQ(model.Report().Text(), c.report.empty() ? kOld : c.report);
+    EXPECT_EQ(model.Values().Selected(), c.selected);
+    EXPECT_EQ(model.Weights().Selected(), c.selected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, EditTest, testing::ValuesIn(EditCases()),
@@ -336,28 +336,26 @@ TEST(EditTest, APasteBeyond32767ValuesIsRefusedWhole) {
     }
     // After the five "123": one too many.
     EXPECT_FALSE(form.Entry().PasteValues(clipboard));
-    EXPECT_EQ(model.Text1(kReportBox).Text(),
+    EXPECT_EQ(model.Report().Text(),
               "Списъкът побира най-много 32767 стойности: в него има 5, а поставяните са "
               "повече от 32762.\r\n");
     ASSERT_TRUE(form.Entry().Delete(0));
     ASSERT_TRUE(form.Entry().PasteWeights(0, "1;1;1;1"));  // the weights' total just fits
     ASSERT_TRUE(form.Entry().PasteValues(clipboard));
-    EXPECT_EQ(model.Spis(kValuesList).Count(), ListBox::kMaxItems);
-    EXPECT_EQ(model.Spis(kValuesList).Item(4), "1,5");
+    EXPECT_EQ(model.Values().Count(), ListBox::kMaxItems);
+    EXPECT_EQ(model.Values().Item(4), "1,5");
     EXPECT_FALSE(form.Entry().PasteValues("2"));
-    EXPECT_EQ(model.Text1(kReportBox).Text(),
-              "Списъкът побира най-много 32767 стойности и е пълен.\r\n");
+    EXPECT_EQ(model.Report().Text(), "Списъкът побира най-много 32767 стойности и е пълен.\r\n");
     EXPECT_FALSE(form.Entry().AddValue("2"));
-    EXPECT_EQ(model.Text1(kReportBox).Text(),
-              "Списъкът побира най-много 32767 стойности и е пълен.\r\n");
-    EXPECT_EQ(model.Spis(kWeightsList).Count(), ListBox::kMaxItems);
+    EXPECT_EQ(model.Report().Text(), "Списъкът побира най-много 32767 стойности и е пълен.\r\n");
+    EXPECT_EQ(model.Weights().Count(), ListBox::kMaxItems);
     EXPECT_EQ(form.Entry().CopyText(kWeightsList).size(), 2U * ListBox::kMaxItems - 1);
 }
 
 TEST(EditTest, CopyTextIsOneItemALine) {
     Form form("", '.');
     EXPECT_EQ(form.Entry().CopyText(kValuesList), "123\n123\n123\n123\n123");
-    Fill(form.Model().Spis(kValuesList), {});
+    Fill(form.Model().Values(), {});
     EXPECT_EQ(form.Entry().CopyText(kValuesList), "");
 }
 
@@ -475,15 +473,15 @@ TEST_P(TypedReportTest, IsExactToTheByte) {
     const auto& [c, separator] = GetParam();
     Form form("", separator);
     WindowModel& model = form.Model();
-    Fill(model.Spis(kValuesList), {});
-    Fill(model.Spis(kWeightsList), {});
+    Fill(model.Values(), {});
+    Fill(model.Weights(), {});
     ASSERT_TRUE(form.Entry().PasteValues(WithSeparator(c.values, separator)));
     if (*c.weights != '\0') {
         ASSERT_TRUE(form.Entry().PasteWeights(0, c.weights));
     }
-    model.Option1().Select(static_cast<int>(c.kind));
+    model.Kinds().Select(static_cast<int>(c.kind));
     Calculate(model, separator);
-    EXPECT_EQ(model.Text1(kReportBox).Text(), WithSeparator(Lines(c.lines), separator));
+    EXPECT_EQ(model.Report().Text(), WithSeparator(Lines(c.lines), separator));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, TypedReportTest,
@@ -497,9 +495,9 @@ INSTANTIATE_TEST_SUITE_P(Kinds, TypedReportTest,
 // The work list holds every value padded to one width, in numeric order.
 TEST(TypedMedianTest, WorkListIsInNumericOrder) {
     test::CalculationRun run(MeanKind::Median, {"10", "-2", "2,5", "10", "-0,5"}, ',');
-    EXPECT_EQ(run.model.Spis(kMedianList).Items(),
+    EXPECT_EQ(run.model.MedianWork().Items(),
               (std::vector<std::string>{"  -2", "-0,5", " 2,5", "  10", "  10"}));
-    EXPECT_EQ(run.model.Spis(kValuesList).Items(),
+    EXPECT_EQ(run.model.Values().Items(),
               (std::vector<std::string>{"10", "-2", "2,5", "10", "-0,5"}));
 }
 

@@ -42,13 +42,13 @@ TEST_F(FormTest, ClearEmptiesReportAndDataOnly) {
     model.Option1().Select(static_cast<int>(MeanKind::Median));
     form.Command1_Click(kCalculateCommand);
     const auto workList = model.Spis(kMedianList).Items();
-    model.StoredMean = 8;
+    model.SetStoredMean(8);
     form.Command1_Click(kClearCommand);
     EXPECT_EQ(model.Text1(kReportBox).Text(), "");
     EXPECT_EQ(model.Spis(kValuesList).Count(), 0);
     EXPECT_EQ(model.Spis(kWeightsList).Count(), 0);
     EXPECT_EQ(model.Spis(kMedianList).Items(), workList);
-    EXPECT_EQ(model.StoredMean, 8);
+    EXPECT_EQ(model.StoredMean(), 8);
     EXPECT_EQ(model.Spis(kCountList).Selected(), 2);
     EXPECT_EQ(model.Spis(kRangeList).Selected(), 3);
     EXPECT_EQ(model.Option1().Kind(), MeanKind::Median);

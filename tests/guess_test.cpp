@@ -20,11 +20,9 @@ using test::WithSeparator;
 Picture PictureOf(MeanKind kind, const std::vector<std::string>& values,
                   const std::vector<std::string>& weights, char separator) {
     WindowModel model;
-    Fill(model.Spis(kValuesList), values);
-    Fill(model.Spis(kWeightsList),
-         weights.empty() ? std::vector<std::string>(values.size(), "1") : weights);
-    return BuildPicture(model.Spis(kValuesList), model.Spis(kWeightsList), kind, separator,
-                        PictureGeometry{});
+    Fill(model.Values(), values);
+    Fill(model.Weights(), weights.empty() ? std::vector<std::string>(values.size(), "1") : weights);
+    return BuildPicture(model.Values(), model.Weights(), kind, separator, PictureGeometry{});
 }
 
 struct MarkerCase {

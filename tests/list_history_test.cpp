@@ -20,10 +20,10 @@ struct Lists {
     int weightSelected;
 
     explicit Lists(const WindowModel& model)
-        : values(model.Spis(kValuesList).Items()),
-          weights(model.Spis(kWeightsList).Items()),
-          selected(model.Spis(kValuesList).Selected()),
-          weightSelected(model.Spis(kWeightsList).Selected()) {}
+        : values(model.Values().Items()),
+          weights(model.Weights().Items()),
+          selected(model.Values().Selected()),
+          weightSelected(model.Weights().Selected()) {}
     bool operator==(const Lists&) const = default;
 };
 
@@ -42,14 +42,14 @@ TEST_P(HistoryTest, UndoAndRedoRestoreListsAndSelection) {
     Form form("", ',');
     WindowModel& model = form.Model();
     form.Form_Load();
-    model.Spis(kCountList).SetSelected(4);  // 25 values
-    model.Spis(kValuesList).SetSelected(2);
-    model.Text1(kReportBox).SetText("отчет\r\n");
+    model.Counts().SetSelected(4);  // 25 values
+    model.Values().SetSelected(2);
+    model.Report().SetText("отчет\r\n");
     const Lists before(model);
     GetParam().change(form);
     form.History().CloseStep();
     const Lists after(model);
-    const std::string report = model.Text1(kReportBox).Text();
+    const std::string report = model.Report().Text();
     ASSERT_NE(after, before);
     for (int round = 0; round < 2; ++round) {
         ASSERT_TRUE(form.History().CanUndo());
@@ -60,7 +60,7 @@ TEST_P(HistoryTest, UndoAndRedoRestoreListsAndSelection) {
         form.History().Redo();
         EXPECT_EQ(Lists(model), after);
     }
-    EXPECT_EQ(model.Text1(kReportBox).Text(), report);  // undo leaves the report alone
+    EXPECT_EQ(model.Report().Text(), report);  // undo leaves the report alone
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,8 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ChangeCase{"delete", [](Form& f) { f.Entry().Delete(0); }},
                     ChangeCase{"paste_values", [](Form& f) { f.Entry().PasteValues("1\n2\n3"); }},
                     ChangeCase{"paste_weights", [](Form& f) { f.Entry().PasteWeights(1, "7\n8"); }},
-                    ChangeCase{"clear", [](Form& f) { f.Command1_Click(kClearCommand); }},
-                    ChangeCase{"random", [](Form& f) { f.Command1_Click(kRandomCommand); }},
+                    ChangeCase{"clear", [](Form& f) { f.ClearData(); }},
+                    ChangeCase{"random", [](Form& f) { f.DrawSample(); }},
                     ChangeCase{"several_in_one_step",
                                [](Form& f) {
                                    f.Entry().Delete(3);
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(HistoryTest, StepsGoBackInOrderAndANewChangeDropsTheRedo) {
     Form form("", '.');
     ListHistory& history = form.History();
-    const auto values = [&] { return form.Model().Spis(kValuesList).Items(); };
+    const auto values = [&] { return form.Model().Values().Items(); };
     form.Entry().EditValue(0, "1");
     history.CloseStep();
     form.Entry().EditValue(1, "2");
@@ -116,7 +116,7 @@ TEST(HistoryTest, ARefusedEntryLeavesNothingToUndo) {
 // go, the newest stays.
 TEST(HistoryTest, MemoryStaysSmallAndCapped) {
     Form form("", '.');
-    form.Command1_Click(kClearCommand);
+    form.ClearData();
     form.History().CloseStep();
     std::string clipboard;
     for (int i = 0; i < ListBox::kMaxItems; ++i) {
@@ -124,24 +124,24 @@ TEST(HistoryTest, MemoryStaysSmallAndCapped) {
     }
     ASSERT_TRUE(form.Entry().PasteValues(clipboard));
     form.History().CloseStep();
-    form.Command1_Click(kClearCommand);
+    form.ClearData();
     form.History().CloseStep();
     EXPECT_LT(form.History().MemoryUse(), 1'000'000U);
     form.History().Undo();
-    EXPECT_EQ(form.Model().Spis(kValuesList).Count(), ListBox::kMaxItems);
-    EXPECT_EQ(form.Model().Spis(kWeightsList).Item(ListBox::kMaxItems - 1), "1");
+    EXPECT_EQ(form.Model().Values().Count(), ListBox::kMaxItems);
+    EXPECT_EQ(form.Model().Weights().Item(ListBox::kMaxItems - 1), "1");
 
     WindowModel model;
     ListHistory small(model, 1000);
     for (int i = 0; i < 50; ++i) {
-        model.Spis(kValuesList).AddItem(std::to_string(i));
+        model.Values().AddItem(std::to_string(i));
         small.CloseStep();
     }
     EXPECT_LE(small.MemoryUse(), 1000U);
     EXPECT_GT(small.UndoSteps(), 1U);
     EXPECT_LT(small.UndoSteps(), 50U);
     small.Undo();
-    EXPECT_EQ(model.Spis(kValuesList).Count(), 5 + 49);
+    EXPECT_EQ(model.Values().Count(), 5 + 49);
 }
 
 // The point saved last, once dropped past the cap, is not the start of what
@@ -150,19 +150,19 @@ TEST(HistoryTest, ASavedPointDroppedPastTheCapLeavesTheListsUnsaved) {
     using Kind = ListHistory::StepKind;
     WindowModel model;
     ListHistory history(model, 1000);
-    model.Spis(kValuesList).AddItem("1");
+    model.Values().AddItem("1");
     history.CloseStep(Kind::Fresh);
     history.MarkClean();
     EXPECT_FALSE(history.HoldsUnsavedWork());
     for (int i = 0; i < 50; ++i) {
-        model.Spis(kValuesList).AddItem(std::to_string(i));
+        model.Values().AddItem(std::to_string(i));
         history.CloseStep(Kind::ByHand);
     }
     while (history.CanUndo()) {
         history.Undo();
     }
     EXPECT_TRUE(history.HoldsUnsavedWork());
-    model.Spis(kValuesList).Clear();
+    model.Values().Clear();
     history.CloseStep(Kind::Fresh);
     EXPECT_FALSE(history.HoldsUnsavedWork());
 }
@@ -185,7 +185,7 @@ class GestureTest : public testing::TestWithParam<GestureCase> {};
 TEST_P(GestureTest, AGestureIsOneStepOrNone) {
     const GestureCase& c = GetParam();
     Form form("", ',');
-    form.Command1_Click(kClearCommand);
+    form.ClearData();
     ASSERT_TRUE(form.Entry().PasteValues("3\n7"));
     form.EndAction();
     form.NumbersSaved();
@@ -195,8 +195,8 @@ TEST_P(GestureTest, AGestureIsOneStepOrNone) {
     c.act(form);
     EXPECT_FALSE(form.History().InGesture());
     EXPECT_EQ(form.History().UndoSteps() - before, c.steps);
-    EXPECT_EQ(form.Model().Spis(kValuesList).Items(), c.values);
-    EXPECT_EQ(form.Model().Spis(kWeightsList).Items(), (std::vector<std::string>{"1", "1"}));
+    EXPECT_EQ(form.Model().Values().Items(), c.values);
+    EXPECT_EQ(form.Model().Weights().Items(), (std::vector<std::string>{"1", "1"}));
     EXPECT_EQ(form.History().HoldsUnsavedWork(), c.unsaved);
     if (c.steps == 0) {
         EXPECT_EQ(Lists(form.Model()).values, saved.values);
@@ -281,14 +281,14 @@ TEST(HistoryTest, ACancelledDragKeepsTheDraggedSelectionAndTheRedo) {
     form.Entry().EditValue(2, "5");
     form.EndAction();
     form.Undo();
-    form.Model().Spis(kValuesList).SetSelected(4);
+    form.Model().Values().SetSelected(4);
     form.BeginMove();
     form.MoveValue(1, "6");
     form.MoveValue(1, "7");
     form.CancelMove();
-    EXPECT_EQ(form.Model().Spis(kValuesList).Items(), std::vector<std::string>(5, "123"));
-    EXPECT_EQ(form.Model().Spis(kValuesList).Selected(), 1);
-    EXPECT_EQ(form.Model().Spis(kWeightsList).Selected(), 1);
+    EXPECT_EQ(form.Model().Values().Items(), std::vector<std::string>(5, "123"));
+    EXPECT_EQ(form.Model().Values().Selected(), 1);
+    EXPECT_EQ(form.Model().Weights().Selected(), 1);
     EXPECT_TRUE(form.History().CanRedo());
 }
 

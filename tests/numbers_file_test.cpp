@@ -139,10 +139,9 @@ TEST(NumbersFileTest, MoreThan32767RowsAreRefusedAtTheFirstRowPast) {
 TEST(NumbersFileTest, WritesWhatSpreadsheetsReadAndReadsItBack) {
     for (const char separator : {'.', ','}) {
         WindowModel model;
-        test::Fill(model.Spis(kValuesList), {test::WithSeparator("2.5", separator), "-7", "1E-05"});
-        test::Fill(model.Spis(kWeightsList), {"3", "1", "32767"});
-        const std::string text =
-            numbers_file::Write(model.Spis(kValuesList), model.Spis(kWeightsList), separator);
+        test::Fill(model.Values(), {test::WithSeparator("2.5", separator), "-7", "1E-05"});
+        test::Fill(model.Weights(), {"3", "1", "32767"});
+        const std::string text = numbers_file::Write(model.Values(), model.Weights(), separator);
         // "|" stands for the list separator: ";" where the decimal one is ",".
         std::string expected = "\xEF\xBB\xBFСтойност|Тегло\r\n2.5|3\r\n-7|1\r\n1E-05|32767\r\n";
         std::replace(expected.begin(), expected.end(), '|', separator == ',' ? ';' : ',');
@@ -332,21 +331,20 @@ TEST_P(OpenNumbersTest, ReplacesTheListsOrChangesNothing) {
         SCOPED_TRACE(separator);
         Form form("", separator);
         WindowModel& model = form.Model();
-        const auto valuesBefore = model.Spis(kValuesList).Items();
+        const auto valuesBefore = model.Values().Items();
         const bool opened = form.Entry().OpenNumbers(c.bytes, "оценки.csv");
         EXPECT_EQ(opened, !c.values.empty());
         std::vector<std::string> values;
         for (const std::string& value : c.values) {
             values.push_back(test::WithSeparator(value, separator));
         }
-        EXPECT_EQ(model.Spis(kValuesList).Items(), opened ? values : valuesBefore);
-        EXPECT_EQ(model.Spis(kWeightsList).Items(),
-                  opened ? c.weights : std::vector<std::string>(5, "5"));
+        EXPECT_EQ(model.Values().Items(), opened ? values : valuesBefore);
+        EXPECT_EQ(model.Weights().Items(), opened ? c.weights : std::vector<std::string>(5, "5"));
         // "?" stands for the machine's sign, which a file without decimals
         // takes.
         std::string report = c.report;
         std::replace(report.begin(), report.end(), '?', separator);
-        EXPECT_EQ(model.Text1(kReportBox).Text(), report + "\r\n");
+        EXPECT_EQ(model.Report().Text(), report + "\r\n");
     }
 }
 

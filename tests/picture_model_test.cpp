@@ -42,11 +42,10 @@ struct PictureRun {
 
     PictureRun(MeanKind kind, const std::vector<std::string>& values, char separator,
                const std::vector<std::string>& weights = {}, PictureGeometry geometry = {}) {
-        Fill(model.Spis(kValuesList), values);
-        Fill(model.Spis(kWeightsList),
+        Fill(model.Values(), values);
+        Fill(model.Weights(),
              weights.empty() ? std::vector<std::string>(values.size(), "1") : weights);
-        picture = BuildPicture(model.Spis(kValuesList), model.Spis(kWeightsList), kind, separator,
-                               geometry);
+        picture = BuildPicture(model.Values(), model.Weights(), kind, separator, geometry);
     }
 };
 
@@ -194,16 +193,16 @@ TEST(PictureTest, AgreesWithTheReports) {
     for (int round = 0; round < 20; ++round) {
         WindowModel model;
         GenerateSample(model, random, "25", 100, '.');
-        samples.push_back(model.Spis(kValuesList).Items());
+        samples.push_back(model.Values().Items());
     }
     for (const auto& values : samples) {
         for (int k = 0; k < kMeanKindCount; ++k) {
             const auto kind = static_cast<MeanKind>(k);
             test::CalculationRun report(kind, values, ',');
-            const std::vector<std::string> workList = report.model.Spis(kMedianList).Items();
-            const Picture picture = BuildPicture(report.model.Spis(kValuesList),
-                                                 report.model.Spis(kWeightsList), kind, ',', {});
-            EXPECT_EQ(report.model.Spis(kMedianList).Items(), workList);
+            const std::vector<std::string> workList = report.model.MedianWork().Items();
+            const Picture picture =
+                BuildPicture(report.model.Values(), report.model.Weights(), kind, ',', {});
+            EXPECT_EQ(report.model.MedianWork().Items(), workList);
             const std::string& label = picture.Selected().label;
             if (!picture.Selected().value) {
                 EXPECT_EQ(report.report.find("Минимално"), std::string::npos) << label;

@@ -14,14 +14,14 @@ TEST(GenerateSampleTest, FillsBothListsWithWholeNumbersInRange) {
           std::int16_t{200}, std::int16_t{500}, std::int16_t{1000}}) {
         WindowModel model;
         RandomSequence random(static_cast<std::uint64_t>(bound));
-        model.Text1(kReportBox).SetText("old report");
+        model.Report().SetText("old report");
         GenerateSample(model, random, "25", bound, ',');
-        EXPECT_EQ(model.Text1(kReportBox).Text(), "");
-        ASSERT_EQ(model.Spis(kValuesList).Count(), 25);
-        ASSERT_EQ(model.Spis(kWeightsList).Count(), 25);
+        EXPECT_EQ(model.Report().Text(), "");
+        ASSERT_EQ(model.Values().Count(), 25);
+        ASSERT_EQ(model.Weights().Count(), 25);
         for (int p = 0; p < 25; ++p) {
-            const std::string& value = model.Spis(kValuesList).Item(p);
-            const std::string& weight = model.Spis(kWeightsList).Item(p);
+            const std::string& value = model.Values().Item(p);
+            const std::string& weight = model.Weights().Item(p);
             EXPECT_EQ(value.find_first_not_of("0123456789"), std::string::npos) << value;
             EXPECT_GE(Val(value), 1);
             EXPECT_LE(Val(value), bound);
@@ -39,8 +39,8 @@ TEST(GenerateSampleTest, ValuesAndWeightsAlternateInTheOneSequence) {
     for (int p = 0; p < 5; ++p) {
         double value = Int(1000.0 * replay.Rnd()) + 1;
         double weight = Int(10.0 * replay.Rnd()) + 1;
-        EXPECT_EQ(model.Spis(kValuesList).Item(p), GeneralNumberText(value, '.'));
-        EXPECT_EQ(model.Spis(kWeightsList).Item(p), GeneralNumberText(weight, '.'));
+        EXPECT_EQ(model.Values().Item(p), GeneralNumberText(value, '.'));
+        EXPECT_EQ(model.Weights().Item(p), GeneralNumberText(weight, '.'));
     }
 }
 
@@ -50,7 +50,7 @@ TEST(GenerateSampleTest, CoversTheWholeRangeAndNeverExceedsIt) {
     std::vector<int> seen(11, 0);
     for (int run = 0; run < 100; ++run) {
         GenerateSample(model, random, "25", 10, '.');
-        for (const std::string& item : model.Spis(kValuesList).Items()) {
+        for (const std::string& item : model.Values().Items()) {
             ++seen.at(static_cast<std::size_t>(Val(item)));
         }
     }
@@ -70,8 +70,8 @@ TEST(GenerateSampleTest, CountTextIsReadAsANumber) {
         WindowModel model;
         RandomSequence random(1);
         GenerateSample(model, random, c.countText, 10, '.');
-        EXPECT_EQ(model.Spis(kValuesList).Count(), c.expected) << c.countText;
-        EXPECT_EQ(model.Spis(kWeightsList).Count(), c.expected) << c.countText;
+        EXPECT_EQ(model.Values().Count(), c.expected) << c.countText;
+        EXPECT_EQ(model.Weights().Count(), c.expected) << c.countText;
     }
 }
 
@@ -79,8 +79,8 @@ TEST(GenerateSampleTest, ACountBeyondTheListsFaultsBeforeTheyChange) {
     WindowModel model;
     RandomSequence random(1);
     EXPECT_THROW(GenerateSample(model, random, "40000", 10, '.'), ArithmeticFault);
-    EXPECT_EQ(model.Spis(kValuesList).Count(), 5);
-    EXPECT_EQ(model.Spis(kWeightsList).Count(), 5);
+    EXPECT_EQ(model.Values().Count(), 5);
+    EXPECT_EQ(model.Weights().Count(), 5);
 }
 
 }  // namespace

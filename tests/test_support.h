@@ -45,11 +45,11 @@ struct CalculationRun {
 
     CalculationRun(MeanKind kind, const std::vector<std::string>& values, char separator,
                    const std::vector<std::string>& weights = {}) {
-        Fill(model.Spis(kValuesList), values);
-        Fill(model.Spis(kWeightsList), weights.empty() ? values : weights);
-        model.Option1().Select(static_cast<int>(kind));
+        Fill(model.Values(), values);
+        Fill(model.Weights(), weights.empty() ? values : weights);
+        model.Kinds().Select(static_cast<int>(kind));
         Calculate(model, separator);
-        report = model.Text1(kReportBox).Text();
+        report = model.Report().Text();
     }
 };
 

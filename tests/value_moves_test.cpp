@@ -87,10 +87,9 @@ TEST(ValueStepTest, MovesByTheStepAsIfTyped) {
     for (const char separator : {'.', ','}) {
         for (const MoveCase& c : cases) {
             WindowModel model;
-            Fill(model.Spis(kValuesList), InSeparator(c.values, separator));
-            const ValueStep step = ValueStep::Of(model.Spis(kValuesList));
-            const MovedValue moved =
-                c.move(step, ItemValue(model.Spis(kValuesList).Item(0)), separator);
+            Fill(model.Values(), InSeparator(c.values, separator));
+            const ValueStep step = ValueStep::Of(model.Values());
+            const MovedValue moved = c.move(step, ItemValue(model.Values().Item(0)), separator);
             EXPECT_EQ(moved.text, WithSeparator(c.moved, separator)) << c.name << separator;
             EXPECT_EQ(moved.refusal, c.refusal) << c.name << separator;
             if (!moved.refusal) {
@@ -107,8 +106,8 @@ TEST(ValueStepTest, TheStepComesFromTheMostPlaces) {
     };
     for (const auto& [values, size] : cases) {
         WindowModel model;
-        Fill(model.Spis(kValuesList), values);
-        EXPECT_DOUBLE_EQ(ValueStep::Of(model.Spis(kValuesList)).Size(), size) << values.size();
+        Fill(model.Values(), values);
+        EXPECT_DOUBLE_EQ(ValueStep::Of(model.Values()).Size(), size) << values.size();
     }
 }
 
@@ -126,8 +125,8 @@ TEST(ValueStepTest, RefusalsSayWhy) {
 // of the smallest, End the last of the largest.
 TEST(ValueOrderTest, KeysWalkByValueThenListOrder) {
     WindowModel model;
-    Fill(model.Spis(kValuesList), {"5", "3", "5", "1", "3,0", "-2,5"});
-    const ValueOrder order(model.Spis(kValuesList));
+    Fill(model.Values(), {"5", "3", "5", "1", "3,0", "-2,5"});
+    const ValueOrder order(model.Values());
     EXPECT_EQ(order.Smallest(), 5);
     EXPECT_EQ(order.Largest(), 2);
     std::vector<int> up;
@@ -150,11 +149,11 @@ TEST(ValueOrderTest, KeysWalkByValueThenListOrder) {
 // equal ones; a column of one value, its last.
 TEST(ValueOrderTest, ADotDragsTheLargestAndLastOfItsValues) {
     WindowModel model;
-    Fill(model.Spis(kValuesList), {"0,001", "10", "0", "0,001", "10", "5"});
-    Fill(model.Spis(kWeightsList), std::vector<std::string>(6, "1"));
-    const Picture picture = BuildPicture(model.Spis(kValuesList), model.Spis(kWeightsList),
-                                         MeanKind::Arithmetic, ',', PictureGeometry{});
-    const ValueOrder order(model.Spis(kValuesList));
+    Fill(model.Values(), {"0,001", "10", "0", "0,001", "10", "5"});
+    Fill(model.Weights(), std::vector<std::string>(6, "1"));
+    const Picture picture =
+        BuildPicture(model.Values(), model.Weights(), MeanKind::Arithmetic, ',', PictureGeometry{});
+    const ValueOrder order(model.Values());
     const auto columnOf = [&](double value) {
         return picture.stacks.Values()
             .at(static_cast<std::size_t>(picture.stacks.Find(value)))
@@ -170,13 +169,12 @@ TEST(ValueOrderTest, ADotDragsTheLargestAndLastOfItsValues) {
 TEST(ValueTableTest, RowsByValueWithWeightAndDistance) {
     for (const char separator : {'.', ','}) {
         WindowModel model;
-        Fill(model.Spis(kValuesList), InSeparator({"2", "1", "2", "1.5"}, separator));
-        Fill(model.Spis(kWeightsList), {"1", "3", "2", "1"});
-        const ValueOrder order(model.Spis(kValuesList));
+        Fill(model.Values(), InSeparator({"2", "1", "2", "1.5"}, separator));
+        Fill(model.Weights(), {"1", "3", "2", "1"});
+        const ValueOrder order(model.Values());
         const auto rows = [&](std::optional<double> mean) {
             std::string text;
-            for (const ValueRow& row :
-                 ValueRows(model.Spis(kValuesList), model.Spis(kWeightsList), order, mean)) {
+            for (const ValueRow& row : ValueRows(model.Values(), model.Weights(), order, mean)) {
                 text += std::to_string(row.position) + " " + row.value + " " + row.weight + " " +
                         DistanceText(row.distance, separator) + "|";
             }
@@ -193,9 +191,9 @@ TEST(ValueTableTest, RowsByValueWithWeightAndDistance) {
 TEST(ValueTableTest, TheAccessibleNameNamesTheSelectedValue) {
     for (const char separator : {'.', ','}) {
         WindowModel model;
-        Fill(model.Spis(kValuesList), InSeparator({"4", "1", "2.5"}, separator));
-        const ValueOrder order(model.Spis(kValuesList));
-        const ListBox& values = model.Spis(kValuesList);
+        Fill(model.Values(), InSeparator({"4", "1", "2.5"}, separator));
+        const ValueOrder order(model.Values());
+        const ListBox& values = model.Values();
         const double mean = 7.5 / 3;
         EXPECT_EQ(ValueName(values, order, 0, mean, std::nullopt, separator),
                   WithSeparator("стойност 4, номер 3 от 3, разстояние до средната 1.5", separator));

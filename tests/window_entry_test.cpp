@@ -35,7 +35,7 @@ protected:
     }
 
     const WindowModel& model() const { return window.form().Model(); }
-    std::vector<std::string> modelItems(int index) const { return model().Spis(index).Items(); }
+    std::vector<std::string> modelItems(int index) const { return model().ListAt(index).Items(); }
 
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
@@ -71,7 +71,7 @@ protected:
         return texts;
     }
 
-    std::string report() const { return model().Text1(kReportBox).Text(); }
+    std::string report() const { return model().Report().Text(); }
 
     // The separator of this run's regional settings, and a text with it.
     static char separator() {
@@ -155,10 +155,10 @@ TEST_F(WindowEntryTest, DeleteTakesTheWeightAlongAndSelectsTheNext) {
     EXPECT_EQ(test::CurrentRow(weights), 1);
     clickRow(weights, 3);
     key(weights, Qt::Key_Delete);
-    EXPECT_EQ(model().Spis(kValuesList).Count(), 3);
+    EXPECT_EQ(model().Values().Count(), 3);
     EXPECT_EQ(test::RowCount(values), 3);
     EXPECT_EQ(test::RowCount(weights), 3);
-    EXPECT_EQ(model().Spis(kValuesList).Selected(), 2);
+    EXPECT_EQ(model().Values().Selected(), 2);
     EXPECT_EQ(test::CurrentRow(weights), 2);
 }
 
@@ -171,7 +171,7 @@ TEST_F(WindowEntryTest, CopyAndPasteGoThroughTheClipboard) {
     key(values, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(test::RowCount(values), 9);
     EXPECT_EQ(test::RowText(values, 6).toStdString(), local("2.5"));
-    EXPECT_EQ(model().Spis(kWeightsList).Count(), 9);
+    EXPECT_EQ(model().Weights().Count(), 9);
 
     click(window.option1(static_cast<int>(MeanKind::Weighted)));
     clickRow(weights, 6);
@@ -321,8 +321,8 @@ TEST_F(WindowEntryTest, TheMenuOffersTheActionsWithTheirKeys) {
     }
     QAction* remove = menuItem(menu, texts::kDelete);
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(remove).center());
-    EXPECT_EQ(model().Spis(kValuesList).Count(), 4);
-    EXPECT_EQ(model().Spis(kValuesList).Selected(), 2);
+    EXPECT_EQ(model().Values().Count(), 4);
+    EXPECT_EQ(model().Values().Selected(), 2);
 
     click(window.command1(kClearCommand));
     QGuiApplication::clipboard()->clear();
@@ -351,7 +351,7 @@ TEST_F(WindowEntryTest, RandomReplacesAndClearEmptiesTypedValues) {
     typeInEditor(QStringLiteral("2,5"));
     click(window.command1(kRandomCommand));
     ASSERT_EQ(test::RowCount(values), 5);
-    EXPECT_EQ(model().Spis(kWeightsList).Count(), 5);
+    EXPECT_EQ(model().Weights().Count(), 5);
     for (int row = 0; row < test::RowCount(values); ++row) {
         bool whole = false;
         static_cast<void>(test::RowText(values, row).toInt(&whole));
@@ -359,7 +359,7 @@ TEST_F(WindowEntryTest, RandomReplacesAndClearEmptiesTypedValues) {
     }
     click(window.command1(kClearCommand));
     EXPECT_EQ(test::RowCount(values), 0);
-    EXPECT_EQ(model().Spis(kWeightsList).Count(), 0);
+    EXPECT_EQ(model().Weights().Count(), 0);
     key(values, Qt::Key_Insert);
     typeInEditor(QStringLiteral("3"));
     EXPECT_EQ(modelItems(kValuesList), std::vector<std::string>{"3"});
@@ -393,7 +393,7 @@ TEST_F(WindowEntryTest, FaultsOfTypedValuesLeaveTheWindowUsable) {
 // of the row's editor.
 TEST_F(WindowEntryTest, InsertThatAddsNothingKeepsTheFocusOnTheList) {
     const test::QtWarnings warnings;
-    const std::string intro = model().Text1(kIntroBox).Text();
+    const std::string intro = model().Intro().Text();
     for (const auto& [typed, end] : {std::pair{"abc", Qt::Key_Return},
                                      {"", Qt::Key_Return},
                                      {"abc", Qt::Key_Tab},
@@ -405,9 +405,9 @@ TEST_F(WindowEntryTest, InsertThatAddsNothingKeepsTheFocusOnTheList) {
         EXPECT_EQ(shown(values), QStringList(5, QStringLiteral("123"))) << typed << " " << end;
         // The next key goes wherever the focus is.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        EXPECT_EQ(model().Spis(kValuesList).Selected(), 3) << typed << " " << end;
+        EXPECT_EQ(model().Values().Selected(), 3) << typed << " " << end;
     }
-    EXPECT_EQ(model().Text1(kIntroBox).Text(), intro);
+    EXPECT_EQ(model().Intro().Text(), intro);
     EXPECT_EQ(warnings.OfLostEditors().join('\n').toStdString(), "");
 }
 

@@ -78,13 +78,12 @@ public:
     };
     Lists lists() const {
         const WindowModel& model = window.form().Model();
-        EXPECT_EQ(test::RowCount(values), model.Spis(kValuesList).Count());
+        EXPECT_EQ(test::RowCount(values), model.Values().Count());
         const QModelIndexList shown = test::SelectedRows(values);
-        EXPECT_EQ(shown.isEmpty() ? -1 : shown.first().row(), model.Spis(kValuesList).Selected());
-        return {model.Spis(kValuesList).Items(), model.Spis(kWeightsList).Items(),
-                model.Spis(kValuesList).Selected()};
+        EXPECT_EQ(shown.isEmpty() ? -1 : shown.first().row(), model.Values().Selected());
+        return {model.Values().Items(), model.Weights().Items(), model.Values().Selected()};
     }
-    std::string report() const { return window.form().Model().Text1(kReportBox).Text(); }
+    std::string report() const { return window.form().Model().Report().Text(); }
     // The decimal sign of this run's regional settings.
     static char Separator() { return QLocale::system().decimalPoint() == u',' ? ',' : '.'; }
 
@@ -386,8 +385,7 @@ TEST_F(WindowFilesTest, TheCaptionMarksNumbersNotSaved) {
              QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
                                test::RowRect(values, 0).center());
              key(values, Qt::Key_F2);
-             typeInEditor(FromModel(window.form().Model().Spis(kValuesList).Item(0)) +
-                          QStringLiteral(".0"));
+             typeInEditor(FromModel(window.form().Model().Values().Item(0)) + QStringLiteral(".0"));
          },
          false},
     };
@@ -428,7 +426,7 @@ TEST_F(WindowFilesTest, ClosingCommitsTheValueBeingTyped) {
         const auto cancel = pressAnswer(texts::kCancelAnswer);
         EXPECT_FALSE(window.close());
     }
-    EXPECT_EQ(window.form().Model().Spis(kValuesList).Item(0), "7");
+    EXPECT_EQ(window.form().Model().Values().Item(0), "7");
     EXPECT_EQ(values->indexWidget(test::Row(values, 0)), nullptr);
     EXPECT_TRUE(window.isWindowModified());
     const auto discard = pressAnswer(texts::kDiscardAnswer);

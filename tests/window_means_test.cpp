@@ -61,7 +61,7 @@ TEST(WindowMeansTest, RefusalsEndTheReportAndKeepTheStoredMean) {
     const WindowModel& model = window.form().Model();
     QListView* values = window.spis(kValuesList);
     QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
-    ASSERT_EQ(model.StoredMean, 123);
+    ASSERT_EQ(model.StoredMean(), 123);
     for (const RefusalCase& c : kRefusals) {
         QTest::mouseClick(window.command1(kClearCommand), Qt::LeftButton);
         QGuiApplication::clipboard()->setText(QString::fromStdString(Local(c.pasted)));
@@ -69,8 +69,8 @@ TEST(WindowMeansTest, RefusalsEndTheReportAndKeepTheStoredMean) {
         QTest::keyClick(values, Qt::Key_V, Qt::ControlModifier);
         QTest::mouseClick(window.option1(static_cast<int>(c.kind)), Qt::LeftButton);
         QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
-        EXPECT_EQ(model.Text1(kReportBox).Text(), Local(c.report)) << c.name;
-        EXPECT_EQ(model.StoredMean, 123) << c.name;
+        EXPECT_EQ(model.Report().Text(), Local(c.report)) << c.name;
+        EXPECT_EQ(model.StoredMean(), 123) << c.name;
     }
 }
 

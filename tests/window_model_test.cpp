@@ -24,7 +24,7 @@ TEST(WindowModelTest, StartsWithItsInitialContents) {
     EXPECT_EQ(model.Text1(kIntroBox).Text(), "intro\r\n");
     EXPECT_EQ(model.Text1(kReportBox).Text(), "");
     EXPECT_FALSE(model.Option1().Kind().has_value());
-    EXPECT_EQ(model.StoredMean, 0.0);
+    EXPECT_EQ(model.StoredMean(), 0.0);
 }
 
 // What the user typed is read back when needed: an append goes after it, a

@@ -59,7 +59,7 @@ public:
         window_.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window_));
         geometry_ = window_.geometry();
-        intro_ = model().Text1(kIntroBox).Text();
+        intro_ = model().Intro().Text();
     }
 
     // One random event, then every check. Returns false on the first failure.
@@ -183,13 +183,13 @@ private:
             reportTyped_ = true;
         }
         if (widget == window_.text1(kIntroBox)) {
-            intro_ = model().Text1(kIntroBox).Text();
+            intro_ = model().Intro().Text();
         }
     }
 
     bool Check() {
-        const ListBox& values = model().Spis(kValuesList);
-        const ListBox& weights = model().Spis(kWeightsList);
+        const ListBox& values = model().Values();
+        const ListBox& weights = model().Weights();
         EXPECT_EQ(values.Count(), weights.Count());
         // One row more while Insert's row is being typed.
         const int shown = test::RowCount(window_.spis(kValuesList));
@@ -200,12 +200,12 @@ private:
             EXPECT_EQ(values.Selected(), weights.Selected());
         }
         for (int index : {kCountList, kRangeList}) {
-            EXPECT_GE(model().Spis(index).Selected(), 0) << index;
+            EXPECT_GE(model().ListAt(index).Selected(), 0) << index;
             EXPECT_EQ(test::SelectedRows(window_.spis(index)).size(), 1) << index;
         }
-        EXPECT_EQ(model().Text1(kIntroBox).Text(), intro_);
+        EXPECT_EQ(model().Intro().Text(), intro_);
         if (!reportTyped_) {
-            const std::string& report = model().Text1(kReportBox).Text();
+            const std::string& report = model().Report().Text();
             bool known = report.empty() || (listEdited_ && IsOneLine(report));
             for (const std::string& start : kReportStarts) {
                 known = known || report.rfind(start, 0) == 0;

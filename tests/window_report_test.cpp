@@ -52,7 +52,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    std::string report() const { return window.form().Model().Text1(kReportBox).Text(); }
+    std::string report() const { return window.form().Model().Report().Text(); }
 
     // Ctrl+V of these values into the values list.
     void paste(const QString& values) {

@@ -73,7 +73,7 @@ TEST_F(WindowTest, CalculatingAtStartShowsTheArithmeticReport) {
         "средна аритметична = 615 / 5 = 123\r\n"
         "Минимално отклонение от изчислената средна стойност = 0 при стойност 123\r\n"
         "Максималмо отклонение от изчислената средна стойност = 0 при стойност 123\r\n";
-    EXPECT_EQ(model().Text1(kReportBox).Text(), expected);
+    EXPECT_EQ(model().Report().Text(), expected);
     EXPECT_EQ(report(), text_lines::ToWidget(expected));
 }
 
@@ -95,7 +95,7 @@ TEST_F(WindowTest, RandomDrawsTheSelectedCountUpToTheSelectedBound) {
     EXPECT_EQ(report(), QString());
     QListView* values = window.spis(kValuesList);
     ASSERT_EQ(test::RowCount(values), 25);
-    ASSERT_EQ(model().Spis(kWeightsList).Count(), 25);
+    ASSERT_EQ(model().Weights().Count(), 25);
     for (int row = 0; row < test::RowCount(values); ++row) {
         bool ok = false;
         const int value = test::RowText(values, row).toInt(&ok);
@@ -109,7 +109,7 @@ TEST_F(WindowTest, CountAndRangeListsKeepTheirSelection) {
     for (int index : {kCountList, kRangeList}) {
         QListView* list = window.spis(index);
         auto expectRowOneSelected = [&](const char* after) {
-            EXPECT_EQ(model().Spis(index).Selected(), 1) << index << after;
+            EXPECT_EQ(model().ListAt(index).Selected(), 1) << index << after;
             EXPECT_EQ(test::SelectedRows(list), QModelIndexList{test::Row(list, 1)})
                 << index << after;
         };
@@ -132,10 +132,10 @@ TEST_F(WindowTest, ClickingAValueSelectsItsWeightAndBack) {
     click(window.option1(static_cast<int>(MeanKind::Weighted)));
     clickRow(window.spis(kValuesList), 2);
     EXPECT_EQ(test::CurrentRow(window.spis(kWeightsList)), 2);
-    EXPECT_EQ(model().Spis(kWeightsList).Selected(), 2);
+    EXPECT_EQ(model().Weights().Selected(), 2);
     clickRow(window.spis(kWeightsList), 4);
     EXPECT_EQ(test::CurrentRow(window.spis(kValuesList)), 4);
-    EXPECT_EQ(model().Spis(kValuesList).Selected(), 4);
+    EXPECT_EQ(model().Values().Selected(), 4);
 }
 
 TEST_F(WindowTest, KindsShowTheirHiddenListsAndHeaders) {
@@ -164,10 +164,10 @@ TEST_F(WindowTest, ClearEmptiesReportAndLists) {
     click(window.command1(kClearCommand));
     EXPECT_EQ(report(), QString());
     EXPECT_EQ(test::RowCount(window.spis(kValuesList)), 0);
-    EXPECT_EQ(model().Spis(kWeightsList).Count(), 0);
+    EXPECT_EQ(model().Weights().Count(), 0);
     EXPECT_EQ(test::CurrentRow(window.spis(kCountList)), 1);
     click(window.command1(kCalculateCommand));
-    EXPECT_EQ(model().Text1(kReportBox).Text(), "Няма въведени стойности!\r\n");
+    EXPECT_EQ(model().Report().Text(), "Няма въведени стойности!\r\n");
 }
 
 TEST_F(WindowTest, TypedTextFlowsIntoTheModel) {
@@ -176,7 +176,7 @@ TEST_F(WindowTest, TypedTextFlowsIntoTheModel) {
     QTest::keyClicks(box, "ab");
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClicks(box, "c");
-    EXPECT_EQ(model().Text1(kReportBox).Text(), "ab\r\nc");
+    EXPECT_EQ(model().Report().Text(), "ab\r\nc");
     click(window.command1(kCalculateCommand));
     EXPECT_TRUE(report().startsWith(QStringLiteral("Изчислявам средна аритметична")));
 }
@@ -191,7 +191,7 @@ TEST_F(WindowTest, IntroductionOpensAtTheTopAndNoCommandTouchesIt) {
         click(window.command1(index));
     }
     EXPECT_EQ(intro->toPlainText(), expected);
-    EXPECT_EQ(model().Text1(kIntroBox).Text(), introText());
+    EXPECT_EQ(model().Intro().Text(), introText());
 }
 
 TEST_F(WindowTest, EnterAndEscapePressNoButton) {

@@ -30,13 +30,13 @@ std::size_t ListHistory::PackedTexts::Bytes() const {
 
 ListHistory::ListHistory(WindowModel& model, std::size_t memoryCap)
     : model_(model), memoryCap_(memoryCap) {
-    model_.Spis(kValuesList).SetJournal(this);
-    model_.Spis(kWeightsList).SetJournal(this);
+    model_.Values().SetJournal(this);
+    model_.Weights().SetJournal(this);
 }
 
 ListHistory::~ListHistory() {
-    model_.Spis(kValuesList).SetJournal(nullptr);
-    model_.Spis(kWeightsList).SetJournal(nullptr);
+    model_.Values().SetJournal(nullptr);
+    model_.Weights().SetJournal(nullptr);
 }
 
 void ListHistory::Record(int list, ItemSplice splice) {
@@ -46,7 +46,7 @@ void ListHistory::Record(int list, ItemSplice splice) {
     if (!pending_) {
         // The first change of a step: the selection is still the one before.
         pending_ = Step{};
-        pending_->selectedBefore = model_.Spis(kValuesList).Selected();
+        pending_->selectedBefore = model_.Values().Selected();
     }
     std::vector<Splice>& splices = pending_->splices;
     // Appends right after the list's last change join it: a paste of many
@@ -96,7 +96,7 @@ bool ListHistory::CloseStep(StepKind kind) {
         return false;
     }
     step.kind = kind;
-    step.selectedAfter = model_.Spis(kValuesList).Selected();
+    step.selectedAfter = model_.Values().Selected();
     for (Splice& splice : step.splices) {
         splice.removed.chars.shrink_to_fit();
         splice.removed.ends.shrink_to_fit();
@@ -187,7 +187,7 @@ void ListHistory::Apply(const Step& step, bool forward) {
     auto apply = [this, forward](const Splice& splice) {
         const PackedTexts& gone = forward ? splice.removed : splice.inserted;
         const PackedTexts& back = forward ? splice.inserted : splice.removed;
-        model_.Spis(splice.list)
+        model_.ListAt(splice.list)
             .ReplaceRange(splice.position, static_cast<int>(gone.Count()), back.Unpack());
     };
     // Taken back in the reverse order of making: each splice's position is
@@ -203,7 +203,7 @@ void ListHistory::Apply(const Step& step, bool forward) {
     }
     applying_ = false;
     // Selecting the value selects its weight through the click event.
-    model_.Spis(kValuesList).SetSelected(forward ? step.selectedAfter : step.selectedBefore);
+    model_.Values().SetSelected(forward ? step.selectedAfter : step.selectedBefore);
 }
 
 void ListHistory::DropOldest() {

@@ -89,23 +89,23 @@ MeanOutcome CalculateMean(MeanKind kind, const ListBox& values, const ListBox& w
 
 void Calculate(WindowModel& model, char decimalSeparator) {
     // No selected button takes the arithmetic branch.
-    const MeanKind kind = model.Option1().Kind().value_or(MeanKind::Arithmetic);
-    Report report(model.Text1(kReportBox), decimalSeparator);
-    const MeanOutcome outcome = CalculateMean(
-        kind, model.Spis(kValuesList), model.Spis(kWeightsList), model.Spis(kMedianList), report);
+    const MeanKind kind = model.SelectedKind().value_or(MeanKind::Arithmetic);
+    Report report(model.Report(), decimalSeparator);
+    const MeanOutcome outcome =
+        CalculateMean(kind, model.Values(), model.Weights(), model.MedianWork(), report);
     // The median's result is never stored.
     if (outcome.deviations) {
-        model.StoredMean = *outcome.mean;
+        model.SetStoredMean(*outcome.mean);
     }
 }
 
 void ShowDeviations(WindowModel& model, char decimalSeparator) {
-    const ListBox& values = model.Spis(kValuesList);
+    const ListBox& values = model.Values();
     if (values.Count() == 0) {
         return;
     }
-    Report report(model.Text1(kReportBox), decimalSeparator);
-    WriteDeviations(report, values, FindDeviations(values, model.StoredMean));
+    Report report(model.Report(), decimalSeparator);
+    WriteDeviations(report, values, FindDeviations(values, model.StoredMean()));
 }
 
 }  // namespace sredna

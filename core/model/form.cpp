@@ -42,7 +42,7 @@ void Form::Command1_Click(int index) {
                 GenerateSample(model_, random_, countText, bound, separator_);
                 break;
             case kCalculateCommand:
-                Calculate(model_, separator_);
+                sredna::Calculate(model_, separator_);
                 report_ =
                     ReportStamp{.kind = model_.Option1().Kind().value_or(MeanKind::Arithmetic),
                                 .values = model_.Spis(kValuesList).Revision(),

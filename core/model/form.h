@@ -36,6 +36,9 @@ public:
     void Form_Load();
     // 0 clears, 1 draws a random sample, 2 calculates.
     void Command1_Click(int index);
+    void ClearData() { Command1_Click(kClearCommand); }
+    void DrawSample() { Command1_Click(kRandomCommand); }
+    void Calculate() { Command1_Click(kCalculateCommand); }
     // Keeps a value and its weight selected together.
     void Spis_Click(int index);
     // Shows the weights list for the weighted kind and the median work list

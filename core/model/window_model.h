@@ -44,6 +44,41 @@ public:
     std::string_view Command1(int index) const;
     std::string_view Frame1() const;
 
+    // The same controls by what they hold, for code outside the model.
+    ListBox& Counts() { return Spis(kCountList); }
+    const ListBox& Counts() const { return Spis(kCountList); }
+    ListBox& Values() { return Spis(kValuesList); }
+    const ListBox& Values() const { return Spis(kValuesList); }
+    ListBox& Ranges() { return Spis(kRangeList); }
+    const ListBox& Ranges() const { return Spis(kRangeList); }
+    ListBox& Weights() { return Spis(kWeightsList); }
+    const ListBox& Weights() const { return Spis(kWeightsList); }
+    // The sorted values a median is worked out on.
+    ListBox& MedianWork() { return Spis(kMedianList); }
+    const ListBox& MedianWork() const { return Spis(kMedianList); }
+    TextBox& Intro() { return Text1(kIntroBox); }
+    const TextBox& Intro() const { return Text1(kIntroBox); }
+    TextBox& Report() { return Text1(kReportBox); }
+    const TextBox& Report() const { return Text1(kReportBox); }
+    // Any list or text box by its ListIndex or TextIndex, for views that
+    // treat them all alike.
+    ListBox& ListAt(int index) { return Spis(index); }
+    const ListBox& ListAt(int index) const { return Spis(index); }
+    TextBox& TextAt(int index) { return Text1(index); }
+    const TextBox& TextAt(int index) const { return Text1(index); }
+    // The headers shown over the weights and the median work lists.
+    Label& WeightsHeader() { return Etiket(4); }
+    const Label& WeightsHeader() const { return Etiket(4); }
+    Label& MedianHeader() { return Label1(3); }
+    const Label& MedianHeader() const { return Label1(3); }
+    // The kinds of mean to choose from.
+    OptionGroup& Kinds() { return options_; }
+    const OptionGroup& Kinds() const { return options_; }
+    // Nothing before start-up selects a kind.
+    std::optional<MeanKind> SelectedKind() const { return options_.Kind(); }
+    std::string_view CommandCaption(int index) const { return Command1(index); }
+    std::string_view KindsCaption() const { return Frame1(); }
+
     // Label1 has the elements 0, 1, 2, 3 and 5; Etiket only the element 4.
     static bool HasLabel1(int index) { return index >= 0 && index <= 5 && index != 4; }
     Label& Label1(int index);
@@ -55,7 +90,10 @@ public:
     const Label& LabelAt(int index) const;
     static constexpr int kLabelCount = 6;
 
-    double StoredMean = 0.0;
+    // The mean of the last calculation that gave one; the deviations are
+    // measured from it.
+    double StoredMean() const { return storedMean_; }
+    void SetStoredMean(double mean) { storedMean_ = mean; }
 
     // Change notices and click events of all controls pass through here.
     EventHub& Hub() { return hub_; }
@@ -67,6 +105,7 @@ private:
     OptionGroup options_;
     std::array<std::optional<Label>, 6> label1_;
     Label etiket4_;
+    double storedMean_ = 0.0;
 };
 
 }  // namespace sredna

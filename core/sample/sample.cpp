@@ -34,10 +34,10 @@ float Draw(RandomSequence& random, float scale) {
 
 void GenerateSample(WindowModel& model, RandomSequence& random, std::string_view countText,
                     std::int16_t bound, char decimalSeparator) {
-    model.Text1(kReportBox).SetText({});
+    model.Report().SetText({});
     const int count = IterationCount(Val(countText));
-    ListBox& values = model.Spis(kValuesList);
-    ListBox& weights = model.Spis(kWeightsList);
+    ListBox& values = model.Values();
+    ListBox& weights = model.Weights();
     values.Clear();
     weights.Clear();
     for (int i = 0; i < count; ++i) {

@@ -57,13 +57,13 @@ ReportPages ReportOutput::pages() const {
     pages.title = FromModel(product::kName);
     if (kind) {
         pages.header << FromModel(texts::kReportKind) +
-                            FromModel(model.Option1().Caption(static_cast<int>(*kind)));
+                            FromModel(model.Kinds().Caption(static_cast<int>(*kind)));
     }
     pages.header
         << FromModel(texts::kReportDate) +
                QLocale(QLocale::Bulgarian).toString(QDate::currentDate(), QLocale::LongFormat);
     pages.header << FromModel(texts::kNameLine);
-    pages.report = text_lines::ToWidget(model.Text1(kReportBox).Text());
+    pages.report = text_lines::ToWidget(model.Report().Text());
     if (pages.report.endsWith(QChar('\n'))) {
         pages.report.chop(1);
     }
@@ -79,18 +79,17 @@ ReportPages ReportOutput::pages() const {
         }
         return pages;
     }
-    const ListBox& values = model.Spis(kValuesList);
+    const ListBox& values = model.Values();
     pages.header << NumbersLine(texts::kValuesLine, values);
     if (*kind == MeanKind::Weighted) {
-        pages.header << NumbersLine(texts::kWeightsLine, model.Spis(kWeightsList));
+        pages.header << NumbersLine(texts::kWeightsLine, model.Weights());
     }
     if (!pictureOpen) {
         return pages;
     }
     pages.picture = [&model, kind = *kind,
                      separator = separator_](const PictureGeometry& geometry) {
-        return BuildPicture(model.Spis(kValuesList), model.Spis(kWeightsList), kind, separator,
-                            geometry);
+        return BuildPicture(model.Values(), model.Weights(), kind, separator, geometry);
     };
     const QString name = FromModel(
         *kind == MeanKind::Weighted ? texts::kWeightedAccessibleName
@@ -109,7 +108,7 @@ std::string ReportOutput::fileText() const {
         text += kCrLf;
     }
     text += kCrLf;
-    return text + form_.Model().Text1(kReportBox).Text();
+    return text + form_.Model().Report().Text();
 }
 
 void ReportOutput::print() {

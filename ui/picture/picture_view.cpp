@@ -150,9 +150,8 @@ PictureGeometry PictureView::fitting() const {
 
 void PictureView::rebuild() {
     geometry_ = fitting();
-    const MeanKind kind = model_.Option1().Kind().value_or(MeanKind::Arithmetic);
-    picture_ = BuildPicture(model_.Spis(kValuesList), model_.Spis(kWeightsList), kind, separator_,
-                            geometry_);
+    const MeanKind kind = model_.SelectedKind().value_or(MeanKind::Arithmetic);
+    picture_ = BuildPicture(model_.Values(), model_.Weights(), kind, separator_, geometry_);
     stale_ = false;
     setAccessibleDescription(FromModel(picture_.description));
     update();

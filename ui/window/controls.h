@@ -25,7 +25,8 @@ struct Controls {
     std::array<QPlainTextEdit*, WindowModel::kTextCount> text1{};
     std::array<QRadioButton*, kMeanKindCount> option1{};
     std::array<QPushButton*, WindowModel::kCommandCount> command1{};
-    // Label1 by index; element 4 is Etiket(4).
+    // The labels by index: the title, then those of the counts, the values, the
+    // median work, the weights and the ranges.
     std::array<QLabel*, WindowModel::kLabelCount> labels{};
     QGroupBox* frame1 = nullptr;
 

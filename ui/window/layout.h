@@ -31,7 +31,8 @@ inline constexpr TwipsRect kSpis[] = {
 inline constexpr TwipsRect kText1[] = {{120, 4320, 7455, 2055}, {120, 360, 7455, 1575}};
 inline constexpr TwipsRect kCommand1[] = {
     {5520, 3840, 1335, 375}, {2280, 3840, 1335, 375}, {3960, 3840, 1335, 375}};
-// Label1 by index; element 4 is Etiket(4).
+// The labels by index: the title, then those of the counts, the values, the
+// median work, the weights and the ranges.
 inline constexpr TwipsRect kLabels[] = {
     {1080, 0, 5535, 375},   {2280, 2160, 855, 255}, {3360, 2160, 1005, 255},
     {4920, 2160, 735, 255}, {4560, 2160, 255, 255}, {5880, 2160, 975, 255},
@@ -45,8 +46,8 @@ inline constexpr int kPictureWidth = 9600;
 inline constexpr int kPictureHeight = 7200;
 inline constexpr int kPictureMinimumWidth = 5400;
 inline constexpr int kPictureMinimumHeight = 4200;
-// Inside Frame1: the buttons stack 300 twips apart.
-inline constexpr TwipsRect Option1(int index) {
+// Inside the frame of the kinds: the buttons stack 300 twips apart.
+inline constexpr TwipsRect KindOption(int index) {
     return {120, 300 + 300 * index, 1695, 300};
 }
 
@@ -61,7 +62,7 @@ inline constexpr const char* kFontFamilies[] = {
     "Times New Roman", "Liberation Serif", "Tinos", "Nimbus Roman", "Times", "serif"};
 inline constexpr double kWindowPointSize = 12.0;
 inline constexpr double kSmallLabelPointSize = 9.75;
-// Label1(0) and Label1(1) use the window font; the others the small one.
+// The title and the counts' label use the window font; the others the small one.
 inline constexpr bool UsesSmallFont(int labelIndex) {
     return labelIndex >= 2;
 }

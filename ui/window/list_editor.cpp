@@ -167,7 +167,7 @@ QMenu* ListEditor::menu(int index) {
 
 void ListEditor::run(int index, EntryAction action) {
     DataEntry& entry = form_.Entry();
-    const int selected = form_.Model().Spis(index).Selected();
+    const int selected = form_.Model().ListAt(index).Selected();
     QListView* list = controls_.list(index);
     switch (action) {
         case kAddAction:
@@ -242,7 +242,7 @@ bool ListEditor::commitEdit(int index, int row, const QString& text) {
     bool taken = true;
     const std::string typed = text.toStdString();
     DataEntry& entry = form_.Entry();
-    const ListBox& values = form_.Model().Spis(kValuesList);
+    const ListBox& values = form_.Model().Values();
     const bool inserted = index == kValuesList && insertPending_ && row == values.Count();
     sync_.handle([&] {
         if (inserted) {
@@ -287,7 +287,7 @@ void ListEditor::updateActions(bool checkClipboard) {
     const bool clipboardHasText =
         !checkClipboard || !QGuiApplication::clipboard()->text().isEmpty();
     for (int index : {kValuesList, kWeightsList}) {
-        const ListBox& list = model.Spis(index);
+        const ListBox& list = model.ListAt(index);
         auto& actions = actions_[ActionsOf(index)];
         actions[kAddAction]->setEnabled(list.Count() < ListBox::kMaxItems);
         actions[kEditAction]->setEnabled(list.Selected() >= 0);

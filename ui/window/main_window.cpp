@@ -50,6 +50,10 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// What each button does, in the order of CommandIndex.
+constexpr std::array<void (Form::*)(), WindowModel::kCommandCount> kCommands = {
+    &Form::ClearData, &Form::DrawSample, &Form::Calculate};
+
 // QTextDocument's own, between a text box's edge and its text.
 constexpr double kTextMargin = 4.0;
 
@@ -104,7 +108,7 @@ MainWindow::MainWindow(Form& form, QWidget* parent)
 MainWindow::~MainWindow() {
     // The form stays; the text boxes' widgets go with the window.
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
-        form_.Model().Text1(i).DetachView();
+        form_.Model().TextAt(i).DetachView();
     }
 }
 
@@ -136,7 +140,7 @@ Controls MainWindow::build() {
     const QFont smallFont = layout::WindowFont(layout::kSmallLabelPointSize);
     for (int i = 0; i < WindowModel::kListCount; ++i) {
         auto* list = new QListView(this);
-        auto* rows = new ListAdapter(form_.Model().Spis(i), i, form_.Model().Hub(), list);
+        auto* rows = new ListAdapter(form_.Model().ListAt(i), i, form_.Model().Hub(), list);
         list->setModel(rows);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -155,7 +159,7 @@ Controls MainWindow::build() {
         box->setTabChangesFocus(true);
         box->setAccessibleName(FromModel(texts::kTextBoxNames.at(static_cast<std::size_t>(i))));
         KeepUndoKeys(*box);
-        form_.Model().Text1(i).AttachView(
+        form_.Model().TextAt(i).AttachView(
             [box] { return text_lines::ToModel(box->toPlainText()); });
         controls.text1[static_cast<std::size_t>(i)] = box;
     }
@@ -176,14 +180,14 @@ Controls MainWindow::build() {
     }
     for (int i = 0; i < WindowModel::kCommandCount; ++i) {
         auto* button =
-            new FlatButton(FromModel(model.Command1(i)), layout::kCommandColours[i], this);
+            new FlatButton(FromModel(model.CommandCaption(i)), layout::kCommandColours[i], this);
         button->setAccessibleName(button->text());
         controls.command1[static_cast<std::size_t>(i)] = button;
     }
-    controls.frame1 = new FlatFrame(FromModel(model.Frame1()), this);
+    controls.frame1 = new FlatFrame(FromModel(model.KindsCaption()), this);
     PaintBackground(controls.frame1, layout::kWindowColour);
     for (int i = 0; i < kMeanKindCount; ++i) {
-        auto* option = new QRadioButton(FromModel(model.Option1().Caption(i)), controls.frame1);
+        auto* option = new QRadioButton(FromModel(model.Kinds().Caption(i)), controls.frame1);
         PaintBackground(option, layout::kOptionColour);
         option->setAccessibleName(AccessibleOptionName(i, option->text()));
         controls.option1[static_cast<std::size_t>(i)] = option;
@@ -210,7 +214,7 @@ void MainWindow::layOut() {
     controls_.frame1->setGeometry(pixels(layout::kFrame1));
     pictureButton_->setGeometry(pixels(layout::kPictureButton));
     for (int i = 0; i < kMeanKindCount; ++i) {
-        controls_.option(i)->setGeometry(pixels(layout::Option1(i)));
+        controls_.option(i)->setGeometry(pixels(layout::KindOption(i)));
     }
 }
 
@@ -301,7 +305,7 @@ void MainWindow::connectControls() {
                     const QModelIndexList selected = list->selectionModel()->selectedIndexes();
                     const int row = selected.isEmpty() ? -1 : selected.first().row();
                     sync_.handle([this, i, row] {
-                        form_.Model().Spis(i).SetSelected(row);
+                        form_.Model().ListAt(i).SetSelected(row);
                         // The model may keep its selection: show the one it holds.
                         sync_.markSelection(i);
                     });
@@ -310,18 +314,19 @@ void MainWindow::connectControls() {
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
         // The model reads an edited text back only when it needs it.
         connect(controls_.text(i), &QPlainTextEdit::textChanged, &sync_,
-                [this, i] { sync_.handle([this, i] { form_.Model().Text1(i).EditedInView(); }); });
+                [this, i] { sync_.handle([this, i] { form_.Model().TextAt(i).EditedInView(); }); });
     }
     for (int i = 0; i < kMeanKindCount; ++i) {
         connect(controls_.option(i), &QRadioButton::toggled, &sync_, [this, i](bool on) {
             if (on) {
-                sync_.handle([this, i] { form_.Model().Option1().Select(i); });
+                sync_.handle([this, i] { form_.Model().Kinds().Select(i); });
             }
         });
     }
     for (int i = 0; i < WindowModel::kCommandCount; ++i) {
-        connect(controls_.command(i), &QPushButton::clicked, &sync_,
-                [this, i] { sync_.handle([this, i] { form_.Command1_Click(i); }); });
+        connect(controls_.command(i), &QPushButton::clicked, &sync_, [this, i] {
+            sync_.handle([this, i] { (form_.*kCommands.at(static_cast<std::size_t>(i)))(); });
+        });
     }
 }
 
@@ -354,7 +359,7 @@ void MainWindow::showPicture() {
 
 void MainWindow::addCommands() {
     using Menu = WindowCommands::Menu;
-    const ListBox& values = form_.Model().Spis(kValuesList);
+    const ListBox& values = form_.Model().Values();
     const ListHistory& history = form_.History();
     commands_.add(Menu::Data, texts::kOpenNumbers, texts::kOpenNumbersKeys,
                   [this] { files_.openChosen(); });

@@ -51,7 +51,8 @@ public:
     QPlainTextEdit* text1(int index) const { return controls_.text(index); }
     QRadioButton* option1(int index) const { return controls_.option(index); }
     QPushButton* command1(int index) const { return controls_.command(index); }
-    // Label1 by index; index 4 is Etiket(4).
+    // The labels by index: the title, then those of the counts, the values, the
+    // median work, the weights and the ranges.
     QLabel* label(int index) const { return controls_.label(index); }
     QGroupBox* frame1() const { return controls_.frame1; }
     // Opening and saving the lists, also without the dialogs.

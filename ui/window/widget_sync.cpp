@@ -82,7 +82,7 @@ void WidgetSync::refresh() {
             showSelection(i);
         }
         if (listVisibility_[at]) {
-            controls_.list(i)->setVisible(model_.Spis(i).Visible());
+            controls_.list(i)->setVisible(model_.ListAt(i).Visible());
         }
     }
     for (int i = 0; i < WindowModel::kTextCount; ++i) {
@@ -97,7 +97,7 @@ void WidgetSync::refresh() {
     }
     if (options_) {
         for (int i = 0; i < kMeanKindCount; ++i) {
-            controls_.option(i)->setChecked(model_.Option1().Value(i));
+            controls_.option(i)->setChecked(model_.Kinds().Value(i));
         }
     }
     const bool entryListsChanged = listItems_[kValuesList] || listItems_[kWeightsList] ||
@@ -120,7 +120,7 @@ void WidgetSync::refresh() {
 }
 
 void WidgetSync::showSelection(int index) {
-    const int selected = model_.Spis(index).Selected();
+    const int selected = model_.ListAt(index).Selected();
     QListView* list = controls_.list(index);
     if (selected < 0) {
         list->clearSelection();
@@ -132,7 +132,7 @@ void WidgetSync::showSelection(int index) {
 
 void WidgetSync::showText(int index) {
     QPlainTextEdit* box = controls_.text(index);
-    const QString text = text_lines::ToWidget(model_.Text1(index).Text());
+    const QString text = text_lines::ToWidget(model_.TextAt(index).Text());
     if (box->toPlainText() != text) {
         box->setPlainText(text);  // also puts the caret and the view at the top
     }
