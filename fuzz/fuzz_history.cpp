@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "core/model/form.h"
+#include "fuzz/fuzz_actions.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {
@@ -147,37 +148,6 @@ private:
     std::optional<Lists> saved_;
 };
 
-class Input {
-public:
-    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-
-    bool Done() const { return at_ >= size_; }
-    unsigned Next() { return Done() ? 0 : static_cast<std::uint8_t>(data_[at_++] - '0'); }
-    int Position(int count) {
-        const auto choices = static_cast<unsigned>(count + 3);
-        unsigned choice = Next();
-        if (choices > 256) {
-            choice = choice * 256 + Next();
-        }
-        return static_cast<int>(choice % choices) - 1;
-    }
-    std::string Text() {
-        std::string text;
-        while (!Done() && data_[at_] != ';' && text.size() < kMaxText) {
-            text += static_cast<char>(data_[at_++]);
-        }
-        if (!Done() && data_[at_] == ';') {
-            ++at_;
-        }
-        return text;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
-};
-
 void Check(const Form& form, const PlainHistory& plain, std::size_t cap) {
     const ListHistory& history = form.History();
     const Lists now(form.Model());
@@ -208,7 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.Form_Load();
     WindowModel& model = form.Model();
     PlainHistory plain(model);
-    Input in(data + 1, size - 1);
+    sredna::fuzz::FuzzActions in(data + 1, size - 1, kMaxText);
     const auto values = [&model] { return model.Values().Count(); };
     while (!in.Done()) {
         const unsigned action = in.Next() % 15;

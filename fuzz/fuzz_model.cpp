@@ -39,6 +39,7 @@
 #include "core/numbers/arithmetic_fault.h"
 #include "core/numbers/numbers.h"
 #include "core/numbers/user_number.h"
+#include "fuzz/fuzz_actions.h"
 #include "fuzz/fuzz_check.h"
 
 namespace {
@@ -58,40 +59,6 @@ constexpr std::size_t kMaxText = 16;
 
 constexpr std::string_view kMedianHeader = "Изчислявам медиана на въведените данни:\r\n";
 
-class Actions {
-public:
-    // Actions start after the separator byte.
-    Actions(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-
-    bool Done() const { return at_ >= size_; }
-    unsigned Next() { return Done() ? 0 : static_cast<std::uint8_t>(data_[at_++] - '0'); }
-    // A position from -1 to count + 1: both ends lie outside the list.
-    int Position(int count) {
-        const auto choices = static_cast<unsigned>(count + 3);
-        unsigned choice = Next();
-        if (choices > 256) {
-            choice = choice * 256 + Next();
-        }
-        return static_cast<int>(choice % choices) - 1;
-    }
-    std::string Text() {
-        std::string text;
-        while (!Done() && data_[at_] != ';' && text.size() < kMaxText) {
-            text += static_cast<char>(data_[at_++]);
-        }
-        if (!Done() && data_[at_] == ';') {
-            ++at_;
-        }
-        return text;
-    }
-    std::size_t Offset() const { return at_; }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t at_ = 1;
-};
-
 struct Selections {
     std::array<int, WindowModel::kListCount> position{};
 
@@ -109,7 +76,7 @@ public:
         : separator_(data[0] == ',' ? ',' : '.'),
           form_("", separator_),
           model_(form_.Model()),
-          actions_(data, size) {}
+          actions_(data + 1, size - 1, kMaxText) {}
 
     void Run() {
         while (!actions_.Done()) {
@@ -121,7 +88,8 @@ public:
 
 private:
     std::string Where() const {
-        return "after the action ending at byte " + std::to_string(actions_.Offset());
+        // The first byte is the separator.
+        return "after the action ending at byte " + std::to_string(actions_.Offset() + 1);
     }
 
     void Step() {
@@ -439,7 +407,7 @@ private:
     char separator_;
     Form form_;
     WindowModel& model_;
-    Actions actions_;
+    sredna::fuzz::FuzzActions actions_;
     bool workListTouched_ = false;
 };
 
