@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QListView>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -219,7 +220,7 @@ TEST_F(WindowZoomTest, ThePictureWindowFollowsTheZoom) {
     EXPECT_EQ(picture->size(), normalSize);
 }
 
-// F1's window and the file dialogs take the zoom's font; F1's is a window of its own, which the
+// F1's window and the dialogs take the zoom's font; F1's is a window of its own, which the
 // window manager does not keep above the main one.
 TEST_F(WindowZoomTest, TheKeysWindowFollowsTheZoom) {
     WindowWithForm window;
@@ -235,7 +236,11 @@ TEST_F(WindowZoomTest, TheKeysWindowFollowsTheZoom) {
     EXPECT_EQ(keys->parentWidget(), nullptr);
     EXPECT_EQ(keys->windowHandle()->transientParent(), nullptr);
     EXPECT_NEAR(QFontInfo(keys->font()).pixelSize(), normalFont * 1.5, 1.0);
-    // So do the file dialogs.
+    // So do the message boxes and file dialogs, as they are shown.
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Средна стойност"),
+                    QStringLiteral("Съобщение"), QMessageBox::Ok, &window);
+    box.ensurePolished();
+    EXPECT_NEAR(QFontInfo(box.font()).pixelSize(), normalFont * 1.5, 1.0);
     const QFileDialog files(&window);
     EXPECT_NEAR(QFontInfo(files.font()).pixelSize(), normalFont * 1.5, 1.0);
     Show(window);

@@ -272,12 +272,13 @@ void MainWindow::zoomKeys() {
     keys_->setFont(zoomedFont(layout::kWindowPointSize));
 }
 
-// File and print dialogs are windows of their own, which take no font from
-// the window that opens them: the application gives their classes the
-// zoom's. (Windows' print dialog is the system's own and cannot follow.)
+// Message boxes, file and print dialogs are windows of their own, which take
+// no font from the window that opens them: the application gives their
+// classes the zoom's, which they take as they are shown. (Windows' print
+// dialog is the system's own and cannot follow.)
 void MainWindow::zoomDialogs() const {
     const QFont font = zoomedFont(layout::kWindowPointSize);
-    for (const char* dialog : {"QFileDialog", "QPrintDialog"}) {
+    for (const char* dialog : {"QMessageBox", "QFileDialog", "QPrintDialog"}) {
         if (QApplication::font(dialog) != font) {
             QApplication::setFont(font, dialog);
         }
