@@ -50,9 +50,22 @@ void PaintBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-// What each button does, in the order of CommandIndex.
-constexpr std::array<void (Form::*)(), WindowModel::kCommandCount> kCommands = {
-    &Form::ClearData, &Form::DrawSample, &Form::Calculate};
+// What the button at `index` does.
+void RunCommand(Form& form, int index) {
+    switch (index) {
+        case kClearCommand:
+            form.ClearData();
+            break;
+        case kRandomCommand:
+            form.DrawSample();
+            break;
+        case kCalculateCommand:
+            form.Calculate();
+            break;
+        default:
+            break;
+    }
+}
 
 // QTextDocument's own, between a text box's edge and its text.
 constexpr double kTextMargin = 4.0;
@@ -325,9 +338,8 @@ void MainWindow::connectControls() {
         });
     }
     for (int i = 0; i < WindowModel::kCommandCount; ++i) {
-        connect(controls_.command(i), &QPushButton::clicked, &sync_, [this, i] {
-            sync_.handle([this, i] { (form_.*kCommands.at(static_cast<std::size_t>(i)))(); });
-        });
+        connect(controls_.command(i), &QPushButton::clicked, &sync_,
+                [this, i] { sync_.handle([this, i] { RunCommand(form_, i); }); });
     }
 }
 
