@@ -113,10 +113,10 @@ TEST(MeanPropertiesTest, EqualValuesGiveThemselvesBack) {
                     continue;
                 }
                 EXPECT_EQ(run.model.StoredMean(), std::stod(value));
-                EXPECT_TRUE(run.report.ends_with(" = 0" + at +
-                                                 "Максималмо отклонение от "
-                                                 "изчислената средна стойност = 0" +
-                                                 at))
+                std::string deviations = " = 0" + at;
+                deviations += "Максималмо отклонение от изчислената средна стойност = 0";
+                deviations += at;
+                EXPECT_TRUE(run.report.ends_with(deviations))
                     << run.report.substr(run.report.size() - 300);
             }
         }
