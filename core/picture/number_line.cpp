@@ -34,7 +34,6 @@ NumberLine::NumberLine(double smallest, double largest, int columns, int maxTick
     constexpr double kLargest = std::numeric_limits<double>::max();
     low_ = std::max(smallest - pad, -kLargest);
     high_ = std::min(largest + pad, kLargest);
-    dotWidth_ = high_ / columns - low_ / columns;
     if (std::isfinite(high_ - low_)) {
         PlaceTicks(maxTicks, separator);
     }

@@ -31,8 +31,6 @@ public:
     double Low() const { return low_; }
     double High() const { return high_; }
     double Position(double value) const;
-    // The width of one dot, in the values' own units.
-    double DotWidth() const { return dotWidth_; }
     double Step() const { return step_; }
     const std::vector<Tick>& Ticks() const { return ticks_; }
 
@@ -41,7 +39,6 @@ private:
 
     double low_ = 0;
     double high_ = 1;
-    double dotWidth_ = 0;
     double step_ = 0;
     std::vector<Tick> ticks_;
 };

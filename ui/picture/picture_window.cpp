@@ -3,13 +3,10 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScreen>
 #include <QSizeF>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <array>
