@@ -515,22 +515,51 @@ TEST(PictureTest, NumbersHaveFiveDigitsAndSayWhenRounded) {
 // The strip's labels, on a line of 100 and from 10 beyond its ends: inside,
 // clear of each other, each covering its tick, and no leader line through
 // another label.
+// Means at one place with one number share a label on the strip, named in
+// the order of the kinds; means that only round alike keep their own.
+TEST(PictureTest, MeansAtOnePlaceShareAStripLabel) {
+    const struct {
+        MeanKind kind;
+        std::vector<std::string> values;
+        std::vector<std::string> labels;
+    } cases[] = {
+        {MeanKind::Arithmetic,
+         {"123", "123", "123", "123", "123"},
+         {"квадратична, хармонична, геометрична, претеглена, медиана = 123"}},
+        {MeanKind::Median,
+         {"2", "4", "6"},
+         {"хармонична ≈ 3,2727", "геометрична ≈ 3,6342", "аритметична, претеглена = 4",
+          "квадратична ≈ 4,3205"}},
+        {MeanKind::Quadratic,
+         {"1", "3"},
+         {"хармонична = 1,5", "геометрична ≈ 1,7321", "аритметична, претеглена, медиана = 2"}},
+    };
+    for (const auto& c : cases) {
+        PictureRun run(c.kind, c.values, ',');
+        std::vector<std::string> labels;
+        for (const StripEntry& entry : run.picture.strip) {
+            labels.push_back(entry.label);
+        }
+        EXPECT_EQ(labels, c.labels) << c.values.front();
+    }
+}
+
 TEST(PictureTest, StripLabelsKeepApartAndJoinTheirTicks) {
-    const std::vector<std::vector<std::string>> samples = {
-        {"3", "12"}, {"1", "2", "3", "4", "100"}, {"-2.5", "0", "1.25", "3"}, {"4", "4.01"}};
+    const std::vector<std::vector<std::string>> samples = {{"3", "12"},
+                                                           {"1", "2", "3", "4", "100"},
+                                                           {"-2.5", "0", "1.25", "3"},
+                                                           {"4", "4.01"},
+                                                           {"123", "123", "123", "123", "123"}};
     for (const auto& values : samples) {
         for (int k = 0; k < kMeanKindCount; ++k) {
             PictureRun run(static_cast<MeanKind>(k), values, ',');
             std::vector<StripLabel> labels;
-            for (const Centre& centre : run.picture.centres) {
-                if (centre.value) {
-                    // A letter is 1.5 wide: labels a quarter of the line.
-                    const auto width = 1.5 * static_cast<double>(Letters(centre.label));
-                    labels.push_back({centre.position * 100, width, 0, 0});
-                }
+            for (const StripEntry& entry : run.picture.strip) {
+                // A letter is 1.5 wide: labels a quarter of the line.
+                const auto width = 1.5 * static_cast<double>(Letters(entry.label));
+                const double middle = (entry.ticks.front() + entry.ticks.back()) / 2;
+                labels.push_back({middle * 100, width, 0, 0});
             }
-            std::sort(labels.begin(), labels.end(),
-                      [](const StripLabel& a, const StripLabel& b) { return a.x < b.x; });
             PlaceStripLabels(labels, -10, 110, 1);
             for (std::size_t i = 0; i < labels.size(); ++i) {
                 const StripLabel& a = labels[i];

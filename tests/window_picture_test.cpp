@@ -207,8 +207,8 @@ TEST_F(WindowPictureTest, CtrlSSavesPngOrPdfWithTheLabelsAsText) {
     QStringList labels = {LocalText("аритметична ≈ 3.1667"),
                           LocalText("отляво ≈ 1.6667, отдясно ≈ 1.6667"),
                           QStringLiteral("най-близка до средната"), LocalText("1.5")};
-    for (const Centre& centre : picture->view()->picture().centres) {
-        labels.append(QString::fromStdString(centre.label));
+    for (const StripEntry& entry : picture->view()->picture().strip) {
+        labels.append(QString::fromStdString(entry.label));
     }
     for (const QString& label : labels) {
         EXPECT_TRUE(text.contains(label)) << label.toStdString() << " in\n" << text.toStdString();

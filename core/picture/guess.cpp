@@ -67,6 +67,7 @@ void Guess::Clamp() {
 
 Picture WithoutAnswer(Picture picture, double guess, char separator) {
     picture.centres = {};
+    picture.strip.clear();
     picture.reasons.clear();
     picture.deviations.clear();
     picture.nearest.clear();

@@ -116,6 +116,50 @@ Centre CentreOf(MeanKind kind, const MeanOutcome& outcome, const NumberLine& lin
     return centre;
 }
 
+// Centres this close on the line, a fraction of it narrower than a pen, and
+// written with one number, stand at one place.
+constexpr double kOnePlace = 0.002;
+
+std::vector<StripEntry> StripEntries(const std::array<Centre, kMeanKindCount>& centres,
+                                     MeanKind selected, char separator) {
+    std::vector<std::size_t> kinds;
+    for (std::size_t k = 0; k < centres.size(); ++k) {
+        if (k != Index(selected) && centres.at(k).value) {
+            kinds.push_back(k);
+        }
+    }
+    std::stable_sort(kinds.begin(), kinds.end(), [&](std::size_t a, std::size_t b) {
+        return centres.at(a).position < centres.at(b).position;
+    });
+    std::vector<StripEntry> entries;
+    std::vector<std::vector<std::size_t>> members;
+    std::string number;
+    for (const std::size_t k : kinds) {
+        const Centre& centre = centres.at(k);
+        const std::string relation = RelationText(*centre.value, separator);
+        const bool joins = !entries.empty() && relation == number &&
+                           centre.position - entries.back().ticks.back() < kOnePlace;
+        if (!joins) {
+            entries.push_back({{}, relation});
+            members.emplace_back();
+            number = relation;
+        }
+        entries.back().ticks.push_back(centre.position);
+        members.back().push_back(k);
+    }
+    // The names in the order of the kinds, as everywhere else.
+    for (std::size_t e = 0; e < entries.size(); ++e) {
+        std::sort(members[e].begin(), members[e].end());
+        std::string names;
+        for (const std::size_t k : members[e]) {
+            names += names.empty() ? "" : texts::kNameSeparator;
+            names += Name(static_cast<MeanKind>(k));
+        }
+        entries[e].label = names + std::string(texts::kNameBeforeNumber) + entries[e].label;
+    }
+    return entries;
+}
+
 // The kinds without a value (but one left out), grouped by reason in the
 // order the reasons first come: "хармонична, геометрична".
 struct ReasonGroup {
@@ -398,6 +442,7 @@ Picture BuildPicture(const ListBox& values, const ListBox& weights, MeanKind kin
         picture.centres.at(k) =
             CentreOf(static_cast<MeanKind>(k), outcomes.at(k), picture.line, separator);
     }
+    picture.strip = StripEntries(picture.centres, kind, separator);
     picture.reasons = ReasonLines(picture.centres, ZeroAndNegative(picture.stacks));
     // Where the weights are in view the median says it leaves them aside.
     const bool weightsShown = kind == MeanKind::Median || kind == MeanKind::Weighted;

@@ -33,6 +33,15 @@ struct Centre {
     std::string label;
 };
 
+// A label on the strip of centres, for every centre with a value but the
+// selected one. Centres at one place with one number share it: five values
+// of 123 give "квадратична, хармонична, геометрична, медиана = 123" and not
+// four labels stacked on one tick.
+struct StripEntry {
+    std::vector<double> ticks;  // the positions of its centres, rising
+    std::string label;
+};
+
 // From a distinct value's stack to the mean, at a height within the row of
 // the value's top dot (in rows from the line: row 1 spans 0 to 1). Segments
 // on one side of the mean lie at heights of their own.
@@ -65,6 +74,7 @@ struct Picture {
     // triangle, the others' another shape.
     bool balancePoint = false;
     std::array<Centre, kMeanKindCount> centres;  // by kind
+    std::vector<StripEntry> strip;               // by position
     std::vector<std::string> reasons;            // the lines under the strip
     std::vector<DeviationSegment> deviations;
     // Too many to lie apart: only the nearest and farthest values' segments.

@@ -226,34 +226,32 @@ std::vector<LegendItem> Legend(const Picture& picture, const std::vector<Marker>
     return items;
 }
 
-// A centre's label under the strip, placed by the core.
+// A label under the strip, of one centre or of several at one place,
+// placed by the core.
 struct StripText {
-    std::size_t kind = 0;
+    std::vector<double> ticks;  // x of each centre's tick
     QString text;
     StripLabel box;
 };
 
-// The centres that have a value but the selected one, whose label stands
-// under its mark, in the order of their ticks, each label as near its tick
-// as the edges let it and on the highest level where it stays clear of the
-// others and of their leader lines.
+// The labels of the strip, the selected centre's standing under its mark,
+// in the order of their ticks, each label as near its tick as the edges let
+// it and on the highest level where it stays clear of the others and of
+// their leader lines.
 std::vector<StripText> StripLabels(const Picture& picture, const QRectF& line, const QRectF& inside,
                                    const QFontMetricsF& metrics, double gap) {
     std::vector<StripText> labels;
-    for (std::size_t k = 0; k < picture.centres.size(); ++k) {
-        const Centre& centre = picture.centres.at(k);
-        if (centre.value && k != static_cast<std::size_t>(picture.kind)) {
-            const QString text = FromModel(centre.label);
-            labels.push_back({k, text,
-                              StripLabel{line.left() + centre.position * line.width(),
-                                         metrics.horizontalAdvance(text), 0, 0}});
+    std::vector<StripLabel> boxes;
+    for (const StripEntry& entry : picture.strip) {
+        StripText label{{}, FromModel(entry.label), {}};
+        for (const double tick : entry.ticks) {
+            label.ticks.push_back(line.left() + tick * line.width());
         }
+        const double middle = (label.ticks.front() + label.ticks.back()) / 2;
+        label.box = StripLabel{middle, metrics.horizontalAdvance(label.text), 0, 0};
+        boxes.push_back(label.box);
+        labels.push_back(std::move(label));
     }
-    std::stable_sort(labels.begin(), labels.end(),
-                     [](const StripText& a, const StripText& b) { return a.box.x < b.box.x; });
-    std::vector<StripLabel> boxes(labels.size());
-    std::transform(labels.begin(), labels.end(), boxes.begin(),
-                   [](const StripText& label) { return label.box; });
     PlaceStripLabels(boxes, inside.left(), inside.right(), gap);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         labels[i].box = boxes[i];
@@ -460,7 +458,9 @@ private:
         for (const StripText& label : strip_) {
             const double top = bands_.stripLabelTop + label.box.level * s_.line;
             pen(inks_.text, s_.pen());
-            painter_.drawLine(QPointF(label.box.x, y - s_.tick()), QPointF(label.box.x, top));
+            for (const double x : label.ticks) {
+                painter_.drawLine(QPointF(x, y - s_.tick()), QPointF(x, top));
+            }
             painter_.setPen(inks_.text);
             DrawText(painter_, label.text, label.box.left, top);
         }
