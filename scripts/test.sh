@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and runs
-# every test; builds the Debian package twice and checks that both are the
-# same and that lintian finds no error; then does the same tests under the
+# every test; reads the picture window through AT-SPI as a screen reader
+# would; builds the Debian package twice and checks that both are the same
+# and that lintian finds no error; then does the same tests under the
 # address and undefined-behaviour sanitizers; a short fuzzing pass over the
 # core; and the static checks.
 set -euo pipefail
@@ -12,6 +13,8 @@ jobs=$(nproc)
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci --no-tests=error --parallel "$jobs"
+# The picture window as a screen reader reads it, on a display of its own.
+dbus-run-session -- /usr/bin/python3 scripts/atspi-check.py build/ci/app/sredna
 bash packaging/check-deb.sh
 
 cmake --preset asan

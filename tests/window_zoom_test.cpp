@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTableView>
 #include <QTest>
 #include <QWindow>
 
@@ -207,6 +208,7 @@ TEST_F(WindowZoomTest, ThePictureWindowFollowsTheZoom) {
     QTest::keyClick(picture, Qt::Key_Equal, Qt::ControlModifier);
     EXPECT_EQ(window.zoom().percent(), 150);
     EXPECT_NEAR(QFontInfo(picture->view()->font()).pixelSize(), normalFont * 1.5, 1.0);
+    EXPECT_NEAR(QFontInfo(picture->table()->font()).pixelSize(), normalFont * 1.5, 1.0);
     // Grown by the zoom as far as the screen has room.
     const QRect area = picture->screen()->availableGeometry();
     const int frameWidth = picture->frameGeometry().width() - picture->width();

@@ -81,16 +81,27 @@ NumberLine LineFor(const std::vector<CountedValue>& counted, const PictureGeomet
     return {smallest->value, largest->value, geometry.columns, geometry.maxTicks, separator};
 }
 
-// The six means, each from the calculation that writes its report, into a
-// report that writes nothing and a work list of the picture's own.
+// A mean from the calculation that writes its report, into a report that
+// writes nothing and a work list of the picture's own.
+class SilentCalculation {
+public:
+    MeanOutcome Of(MeanKind kind, const ListBox& values, const ListBox& weights) {
+        return CalculateMean(kind, values, weights, workList_, silent_);
+    }
+
+private:
+    EventHub hub_;
+    ListBox workList_{kMedianList, hub_, {}, ListStyle{false, true, false}};
+    Report silent_;
+};
+
+// The six means.
 std::array<MeanOutcome, kMeanKindCount> Outcomes(const ListBox& values, const ListBox& weights) {
-    EventHub hub;
-    ListBox workList(kMedianList, hub, {}, ListStyle{false, true, false});
-    Report silent;
+    SilentCalculation calculation;
     std::array<MeanOutcome, kMeanKindCount> outcomes;
     for (int k = 0; k < kMeanKindCount; ++k) {
         outcomes.at(static_cast<std::size_t>(k)) =
-            CalculateMean(static_cast<MeanKind>(k), values, weights, workList, silent);
+            calculation.Of(static_cast<MeanKind>(k), values, weights);
     }
     return outcomes;
 }
@@ -458,6 +469,10 @@ Picture BuildPicture(const ListBox& values, const ListBox& weights, MeanKind kin
         picture.description += texts::kMedianIgnoresWeights;
     }
     return picture;
+}
+
+std::optional<double> SelectedMean(const ListBox& values, const ListBox& weights, MeanKind kind) {
+    return SilentCalculation().Of(kind, values, weights).mean;
 }
 
 std::string_view KindName(MeanKind kind) {

@@ -95,6 +95,10 @@ struct Picture {
 Picture BuildPicture(const ListBox& values, const ListBox& weights, MeanKind kind, char separator,
                      const PictureGeometry& geometry);
 
+// The mean of the kind alone, as the picture marks it: what the table's
+// distances and the plot's name measure from, without the other five.
+std::optional<double> SelectedMean(const ListBox& values, const ListBox& weights, MeanKind kind);
+
 // A kind's name as the picture writes it: "аритметична", "претеглена".
 std::string_view KindName(MeanKind kind);
 

@@ -11,26 +11,49 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/picture/value_table.h"
 #include "ui/picture/picture_painter.h"
 #include "ui/picture/picture_window_texts.h"
+#include "ui/picture/value_table_model.h"
 #include "ui/text/model_text.h"
 
 namespace sredna {
 
 namespace {
 
-// Screen readers know the picture as a chart; its description says what it
-// shows.
-QAccessibleInterface* ChartAccessible(const QString& /*key*/, QObject* object) {
+// Screen readers know the picture as a chart. Its name and description are
+// read from the view when asked for, not copied into the widget: Qt's
+// setAccessibleName() would send its own change events as well, so that a
+// screen reader could hear a name twice, or not at all where it is unchanged
+// but a refusal is new. QWidget has no way to give a role but an interface
+// of its own.
+class ChartAccessible : public QAccessibleWidget {
+public:
+    explicit ChartAccessible(PictureView* view) : QAccessibleWidget(view, QAccessible::Chart) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto* view = static_cast<const PictureView*>(widget());
+        switch (kind) {
+            case QAccessible::Name:
+                return view->chartName();
+            case QAccessible::Description:
+                return view->chartDescription();
+            default:
+                return QAccessibleWidget::text(kind);
+        }
+    }
+};
+
+QAccessibleInterface* MakeChartAccessible(const QString& /*key*/, QObject* object) {
     if (auto* view = qobject_cast<PictureView*>(object)) {
-        return new QAccessibleWidget(view, QAccessible::Chart);
+        return new ChartAccessible(view);
     }
     return nullptr;
 }
 
 void InstallChartAccessible() {
     static const bool installed = [] {
-        QAccessible::installFactory(ChartAccessible);
+        QAccessible::installFactory(MakeChartAccessible);
         return true;
     }();
     static_cast<void>(installed);
@@ -50,11 +73,42 @@ void SetDpi(QImage& image, int dpi) {
 
 }  // namespace
 
-PictureView::PictureView(const WindowModel& model, char separator, QWidget* parent)
-    : QWidget(parent), model_(model), separator_(separator), geometry_{0, 0, 0} {
+PictureView::PictureView(const WindowModel& model, const ValueTableModel& values, char separator,
+                         QWidget* parent)
+    : QWidget(parent), model_(model), values_(values), separator_(separator), geometry_{0, 0, 0} {
     InstallChartAccessible();
-    setAccessibleName(FromModel(texts::kPictureName));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A screen reader's user reaches it with Tab, to hear it.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureView::announce(const QString& refusal) {
+    refusal_ = refusal;
+    for (const QAccessible::Event change :
+         {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+        QAccessibleEvent event(this, change);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString PictureView::chartName() const {
+    const ListBox& values = model_.Values();
+    const int selected = values.Selected();
+    // The order is that of the lists as last told; a list changed since has
+    // no rank to give yet.
+    if (selected < 0 || values_.order().Count() != values.Count()) {
+        return FromModel(texts::kPictureName);
+    }
+    return FromModel(ValueName(values, values_.order(), selected, values_.shownMean(), std::nullopt,
+                               separator_));
+}
+
+QString PictureView::chartDescription() const {
+    QString description = FromModel(picture_.description);
+    if (!refusal_.isEmpty()) {
+        description += QLatin1Char(' ') + refusal_;
+    }
+    return description;
 }
 
 void PictureView::modelChanged() {
@@ -101,21 +155,23 @@ void PictureView::setDefaultSize(const QSize& size) {
 }
 
 QFont PictureView::shownFont() const {
-    QFont shown = font();
+    QFont grown = font();
     if (defaultSize_.isEmpty()) {
-        return shown;
+        return grown;
     }
     constexpr double kLargestGrowth = 2;
+    // Measured by its window, whose tab bar above the view does not grow.
+    const QSize shown = window()->size();
     const double growth =
-        std::clamp(std::min(static_cast<double>(width()) / defaultSize_.width(),
-                            static_cast<double>(height()) / defaultSize_.height()),
+        std::clamp(std::min(static_cast<double>(shown.width()) / defaultSize_.width(),
+                            static_cast<double>(shown.height()) / defaultSize_.height()),
                    1.0, kLargestGrowth);
-    if (shown.pointSizeF() > 0) {
-        shown.setPointSizeF(shown.pointSizeF() * growth);
+    if (grown.pointSizeF() > 0) {
+        grown.setPointSizeF(grown.pointSizeF() * growth);
     } else {
-        shown.setPixelSize(static_cast<int>(std::lround(shown.pixelSize() * growth)));
+        grown.setPixelSize(static_cast<int>(std::lround(grown.pixelSize() * growth)));
     }
-    return shown;
+    return grown;
 }
 
 void PictureView::paintEvent(QPaintEvent* /*event*/) {
@@ -153,7 +209,6 @@ void PictureView::rebuild() {
     const MeanKind kind = model_.SelectedKind().value_or(MeanKind::Arithmetic);
     picture_ = BuildPicture(model_.Values(), model_.Weights(), kind, separator_, geometry_);
     stale_ = false;
-    setAccessibleDescription(FromModel(picture_.description));
     update();
 }
 

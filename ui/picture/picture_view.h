@@ -9,21 +9,37 @@ class QIODevice;
 
 namespace sredna {
 
+class ValueTableModel;
+
 // The picture of the values and weights lists and the selected kind, built
 // from the model when it changes and painted to the widget's size. Screen
-// readers meet it as a chart described in words.
+// readers meet it as a chart described in words, named after the selected
+// value of the values list.
 class PictureView : public QWidget {
     Q_OBJECT
 
 public:
-    PictureView(const WindowModel& model, char separator, QWidget* parent);
+    // values: the order and the mean the selected value is named by.
+    PictureView(const WindowModel& model, const ValueTableModel& values, char separator,
+                QWidget* parent);
 
     // The lists or the kind have changed: the picture follows now if it is
     // shown, and otherwise when it is next shown.
     void modelChanged();
 
+    // Tells screen readers that the name and the description may have
+    // changed: another value selected, the lists changed. A refusal ("the
+    // value does not move: …") is added to the description until the next
+    // call, since Qt has no event that only speaks a text.
+    void announce(const QString& refusal = {});
+    // "стойност 4, номер 3 от 30, разстояние до средната ≈ 0,36667"; without
+    // a selected value, what the view shows.
+    QString chartName() const;
+    // The picture in words, and the last refusal.
+    QString chartDescription() const;
+
     const Picture& picture() const { return picture_; }
-    // The size the window opens at, at the present zoom: a larger view
+    // The size the window opens at, at the present zoom: a larger window
     // draws in a larger font, up to twice as large, so that a maximised
     // picture reads from the back of a classroom.
     void setDefaultSize(const QSize& size);
@@ -50,7 +66,9 @@ private:
     void paint(QPainter& painter) const;
 
     const WindowModel& model_;
+    const ValueTableModel& values_;
     char separator_;
+    QString refusal_;
     Picture picture_;
     // The room the picture was built for: another size rebuilds it.
     PictureGeometry geometry_;

@@ -4,9 +4,12 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMimeData>
 #include <QScreen>
 #include <QSizeF>
+#include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <array>
@@ -15,6 +18,7 @@
 #include "ui/output/save_file.h"
 #include "ui/picture/picture_view.h"
 #include "ui/picture/picture_window_texts.h"
+#include "ui/picture/value_table_model.h"
 #include "ui/text/model_text.h"
 #include "ui/window/layout.h"
 
@@ -22,13 +26,28 @@ namespace sredna {
 
 PictureWindow::PictureWindow(const WindowModel& model, char separator, const QSize& size,
                              const QSize& minimum)
-    : QWidget(nullptr, Qt::Window), view_(new PictureView(model, separator, this)) {
+    : QWidget(nullptr, Qt::Window),
+      values_(new ValueTableModel(model, separator, this)),
+      view_(new PictureView(model, *values_, separator, this)),
+      table_(new QTableView(this)),
+      tabs_(new QTabWidget(this)) {
     setWindowTitle(FromModel(texts::kPictureWindowTitle));
     // Closing the main window ends the program, this one open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
+    table_->setModel(values_);
+    table_->setAccessibleName(FromModel(texts::kTableName));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Fixed rows and columns that share the width: nothing measures 32,767
+    // rows.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tabs_->addTab(view_, FromModel(texts::kPlotTab));
+    tabs_->addTab(table_, FromModel(texts::kTableTab));
+    tabs_->setDocumentMode(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(QMargins());
-    layout->addWidget(view_);
+    layout->addWidget(tabs_);
     setMinimumSize(minimum);
     resize(size);
     view_->setDefaultSize(size);
@@ -49,6 +68,28 @@ PictureWindow::PictureWindow(const WindowModel& model, char separator, const QSi
         addAction(action);
     }
     setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    // The tab widget turns its tabs with Ctrl+Tab only where no child takes
+    // the keys first, which the table does: actions of the tabs' own, out of
+    // the window's right-click menu, take them wherever the focus is.
+    const std::array<std::pair<QList<QKeySequence>, int>, 2> turns = {
+        std::pair{QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Tab)}, 1},
+        std::pair{QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)},
+                  -1}};
+    for (const auto& [keys, step] : turns) {
+        auto* turn = new QAction(tabs_);
+        turn->setShortcuts(keys);
+        turn->setShortcutContext(Qt::WindowShortcut);
+        connect(turn, &QAction::triggered, this, [this, step = step] { turnTab(step); });
+        tabs_->addAction(turn);
+    }
+}
+
+void PictureWindow::turnTab(int step) {
+    const int count = tabs_->count();
+    tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+    tabs_->currentWidget()->setFocus(Qt::TabFocusReason);
 }
 
 void PictureWindow::setZoom(double factor, const QFont& font, const QSize& minimum,
@@ -109,7 +150,13 @@ void PictureWindow::present(const QWidget& beside) {
 }
 
 void PictureWindow::modelChanged() {
+    values_->modelChanged();
     view_->modelChanged();
+}
+
+void PictureWindow::setGuessing(bool guessing) {
+    values_->setGuessing(guessing);
+    view_->announce();
 }
 
 void PictureWindow::placeBeside(const QWidget& other, bool mayNarrow) {

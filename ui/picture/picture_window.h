@@ -7,14 +7,19 @@
 
 #include "core/model/window_model.h"
 
+class QTabWidget;
+class QTableView;
+
 namespace sredna {
 
 class PictureView;
+class ValueTableModel;
 
 // The window of the picture: an ordinary window beside the main one, whose
-// picture follows the model. It copies the picture as an image (Ctrl+C) and
-// saves it as PNG or PDF (Ctrl+S), also from its right-click menu. Closing
-// it only hides it.
+// picture follows the model, in one tab, and the table of the values in
+// another (Ctrl+Tab). It copies the picture as an image (Ctrl+C) and saves it
+// as PNG or PDF (Ctrl+S), also from its right-click menu. Closing it only
+// hides it.
 class PictureWindow : public QWidget {
     Q_OBJECT
 
@@ -28,12 +33,16 @@ public:
     void present(const QWidget& beside);
     // The lists or the kind have changed.
     void modelChanged();
+    // While the pupil guesses the mean, the table shows no distances.
+    void setGuessing(bool guessing);
     // Draws the picture at a classroom zoom factor: in the zoomed font, the
     // window grown or shrunk in proportion, never below minimum nor beyond
     // the screen, and placed beside `beside` again.
     void setZoom(double factor, const QFont& font, const QSize& minimum, const QWidget& beside);
 
     PictureView* view() const { return view_; }
+    QTabWidget* tabs() const { return tabs_; }
+    QTableView* table() const { return table_; }
 
 private:
     void resizeEvent(QResizeEvent* event) override;
@@ -44,8 +53,15 @@ private:
     QSize roomOnScreen() const;
     void copy();
     void saveAs();
+    // Ctrl+Tab and Ctrl+Shift+Tab: the next tab or the one before, with the
+    // keys' focus in it.
+    void turnTab(int step);
 
+    // First: the view reads it.
+    ValueTableModel* values_;
     PictureView* view_;
+    QTableView* table_;
+    QTabWidget* tabs_;
     // The size the zoom gave, before the screen bounded it; invalid once the
     // user sizes the window.
     QSize zoomedSize_;

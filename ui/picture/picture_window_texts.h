@@ -23,6 +23,12 @@ inline constexpr std::string_view kPictureWindowTitle =
     kJoined<kPictureWindowTitleStart, product::kName>;
 inline constexpr std::string_view kPictureName = "Графика на стойностите";
 
+// Its two tabs, the plot and the table of the values (Ctrl+Tab between them);
+// the table's name for screen readers.
+inline constexpr std::string_view kPlotTab = "Графика";
+inline constexpr std::string_view kTableTab = "Таблица";
+inline constexpr std::string_view kTableName = "Таблица на стойностите";
+
 // Its commands, in its right-click menu with their keys.
 inline constexpr std::string_view kCopyPicture = "Копирай като изображение";
 inline constexpr std::string_view kSavePicture = "Запази графиката…";

@@ -15,10 +15,12 @@
 #include <QScreen>
 
 #include <array>
+#include <utility>
 
 #include "core/model/window_texts.h"
 #include "core/zoom/zoom_steps.h"
 #include "ui/output/report_texts.h"
+#include "ui/picture/picture_view.h"
 #include "ui/text/model_text.h"
 #include "ui/text/text_lines.h"
 #include "ui/widgets/flat_button.h"
@@ -352,6 +354,14 @@ void MainWindow::connectPicture() {
     connect(&sync_, &WidgetSync::pictureInputsChanged, this, [this] {
         if (picture_ != nullptr) {
             picture_->modelChanged();
+            pictureNews_ = true;
+        }
+    });
+    // The plot is named after the values list's selected value.
+    connect(&sync_, &WidgetSync::entryListsShown, this, [this] { pictureNews_ = true; });
+    connect(&sync_, &WidgetSync::refreshed, this, [this] {
+        if (std::exchange(pictureNews_, false) && picture_ != nullptr) {
+            picture_->view()->announce();
         }
     });
 }
