@@ -190,6 +190,24 @@ bool FillByPaste(MainWindow& window, benchmark::State& state) {
     return test::RowCount(window.spis(kValuesList)) == ListBox::kMaxItems;
 }
 
+// "Изчисли" on 32,767 values, from the click to the refreshed report box:
+// whether a move in the picture may write the report at once (under 100 ms)
+// or only once the keys stop.
+void BM_CalculateFullInWindow(benchmark::State& state) {
+    WindowWithForm window;
+    if (!FillByPaste(window, state)) {
+        state.SkipWithError("the window did not take the paste");
+        return;
+    }
+    for (auto _ : state) {
+        QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
+    }
+    state.counters["report_chars"] =
+        static_cast<double>(window.text1(kReportBox)->toPlainText().size());
+}
+
+BENCHMARK(BM_CalculateFullInWindow)->Unit(benchmark::kMillisecond);
+
 // Ctrl+Z, then Ctrl+Y, of a change to 32,767 values: the paste that made
 // them (range 0) or "Чисти" (range 1), each key timed to the refreshed list.
 void BM_UndoRedoInWindow(benchmark::State& state) {

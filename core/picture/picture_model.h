@@ -80,10 +80,18 @@ struct Picture {
     const Centre& Selected() const { return centres.at(static_cast<std::size_t>(kind)); }
 };
 
+// Values the line reaches at least, whatever the lists hold: a drag holds
+// the line still, and pulls it out past its ends.
+struct LineReach {
+    double low = 0;
+    double high = 0;
+};
+
 // The picture of the values list (and for the weighted kind its weights) for
 // the selected kind. Changes nothing in the lists.
 Picture BuildPicture(const ListBox& values, const ListBox& weights, MeanKind kind, char separator,
-                     const PictureGeometry& geometry);
+                     const PictureGeometry& geometry,
+                     const std::optional<LineReach>& reach = std::nullopt);
 
 // A kind's name as the picture writes it: "аритметична", "претеглена".
 std::string_view KindName(MeanKind kind);

@@ -4,14 +4,18 @@
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
-#include "ui/picture/picture_painter.h"
+#include "core/numbers/numbers.h"
+#include "core/picture/value_order.h"
 #include "ui/picture/picture_window_texts.h"
 #include "ui/text/model_text.h"
 
@@ -50,18 +54,28 @@ void SetDpi(QImage& image, int dpi) {
 
 }  // namespace
 
-PictureView::PictureView(const WindowModel& model, char separator, QWidget* parent)
-    : QWidget(parent), model_(model), separator_(separator), geometry_{0, 0, 0} {
+PictureView::PictureView(Form& form, PictureCommands commands, char separator, QWidget* parent)
+    : QWidget(parent),
+      model_(form.Model()),
+      separator_(separator),
+      mover_(form, std::move(commands), separator),
+      geometry_{0, 0, 0} {
     InstallChartAccessible();
     setAccessibleName(FromModel(texts::kPictureName));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PictureView::modelChanged() {
+    mover_.listsChanged();
     stale_ = true;
     if (isVisible()) {
         rebuild();
     }
+}
+
+void PictureView::selectionChanged() {
+    update();
 }
 
 QImage PictureView::image() const {
@@ -119,9 +133,149 @@ QFont PictureView::shownFont() const {
 }
 
 void PictureView::paintEvent(QPaintEvent* /*event*/) {
+    PictureMarks marks;
+    const int selected = mover_.selected();
+    if (selected >= 0) {
+        marks.selected = ItemValue(model_.Values().Item(selected));
+    }
+    if (mover_.dragging() && marks.selected) {
+        marks.drag =
+            DraggedMark{*marks.selected, dragY_, FromModel(model_.Values().Item(selected))};
+    }
     QPainter painter(this);
-    paint(painter);
+    PaintPicture(painter, QRectF(rect()), picture_, look(), marks);
 }
+
+bool PictureView::runKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const bool held = event.isAutoRepeat();
+    const bool shift = modifiers == Qt::ShiftModifier;
+    const bool ctrlShift = modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    const int key = event.key();
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right;
+    const int direction = key == Qt::Key_Right ? 1 : -1;
+    if (arrow && (shift || ctrlShift)) {
+        mover_.moveBy(direction * (shift ? 1 : 10), held);
+    } else if (modifiers == Qt::ControlModifier && key == Qt::Key_Z) {
+        mover_.undo();
+    } else if ((modifiers == Qt::ControlModifier && key == Qt::Key_Y) ||
+               (ctrlShift && key == Qt::Key_Z)) {
+        mover_.redo();
+    } else if (modifiers != Qt::NoModifier) {
+        return false;
+    } else if (arrow || key == Qt::Key_Home || key == Qt::Key_End) {
+        const ValueOrder order(model_.Values());
+        const int selected = mover_.selected();
+        if (key == Qt::Key_Home || (selected < 0 && key == Qt::Key_Right)) {
+            mover_.select(order.Smallest());
+        } else if (key == Qt::Key_End || selected < 0) {
+            mover_.select(order.Largest());
+        } else {
+            mover_.select(direction > 0 ? order.Next(selected) : order.Previous(selected));
+        }
+    } else if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        mover_.moveByTenth(key == Qt::Key_PageUp ? 1 : -1,
+                           picture_.line.High() - picture_.line.Low(), held);
+    } else if (key == Qt::Key_Delete) {
+        mover_.remove();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void PictureView::keyPressEvent(QKeyEvent* event) {
+    if (mover_.dragging()) {
+        if (event->key() == Qt::Key_Escape) {
+            endDrag(true);
+        }
+        event->accept();
+        return;
+    }
+    if (!runKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    afterAction();
+}
+
+void PictureView::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) {
+        mover_.endKeyMove();
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || mover_.dragging()) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    const int column = ColumnAt(*this, QRectF(rect()), picture_, look(), event->position());
+    const int position = DraggedValue(picture_.stacks, ValueOrder(model_.Values()), column);
+    if (position < 0) {
+        return;
+    }
+    // The line holds still while the value moves within it.
+    const std::vector<StackedValue>& values = picture_.stacks.Values();
+    reach_ = LineReach{values.front().value, values.back().value};
+    dragY_ = event->position().y();
+    mover_.beginDrag(position);
+    afterAction();
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* event) {
+    if (!mover_.dragging() || !reach_) {
+        return;
+    }
+    const double position =
+        PositionAt(*this, QRectF(rect()), picture_, look(), event->position().x());
+    const NumberLine& line = picture_.line;
+    const double place = line.Low() + position * (line.High() - line.Low());
+    // Past an end, the line reaches out to the pointer.
+    const bool pastEnd = position < 0 || position > 1;
+    if (pastEnd) {
+        reach_->low = std::min(reach_->low, place);
+        reach_->high = std::max(reach_->high, place);
+    }
+    dragY_ = event->position().y();
+    const int builds = builds_;
+    mover_.dragTo(place);
+    if (pastEnd && builds == builds_) {
+        rebuild();
+    }
+    update();
+    afterAction();
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && mover_.dragging()) {
+        endDrag(false);
+    }
+}
+
+void PictureView::endDrag(bool cancel) {
+    // The line fits the data again.
+    reach_.reset();
+    if (cancel) {
+        mover_.cancelDrag();
+    } else {
+        mover_.endDrag();
+    }
+    rebuild();
+    afterAction();
+}
+
+void PictureView::afterAction() {
+    emit refusalChanged(FromModel(mover_.refusal()));
+    announce();
+}
+
+// Tells assistive technology the plot's name and description changed.
+void PictureView::announce() {}
 
 void PictureView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -151,14 +305,19 @@ PictureGeometry PictureView::fitting() const {
 void PictureView::rebuild() {
     geometry_ = fitting();
     const MeanKind kind = model_.SelectedKind().value_or(MeanKind::Arithmetic);
-    picture_ = BuildPicture(model_.Values(), model_.Weights(), kind, separator_, geometry_);
+    picture_ = BuildPicture(model_.Values(), model_.Weights(), kind, separator_, geometry_, reach_);
+    ++builds_;
     stale_ = false;
     setAccessibleDescription(FromModel(picture_.description));
     update();
 }
 
 void PictureView::paint(QPainter& painter) const {
-    PaintPicture(painter, QRectF(rect()), picture_, PictureLook{shownFont(), palette()});
+    PaintPicture(painter, QRectF(rect()), picture_, look());
+}
+
+PictureLook PictureView::look() const {
+    return PictureLook{shownFont(), palette()};
 }
 
 }  // namespace sredna

@@ -2,8 +2,13 @@
 
 #include <QWidget>
 
-#include "core/model/window_model.h"
+#include <optional>
+
+#include "core/model/form.h"
 #include "core/picture/picture_model.h"
+#include "ui/picture/picture_commands.h"
+#include "ui/picture/picture_painter.h"
+#include "ui/picture/value_mover.h"
 
 class QIODevice;
 
@@ -11,16 +16,20 @@ namespace sredna {
 
 // The picture of the values and weights lists and the selected kind, built
 // from the model when it changes and painted to the widget's size. Screen
-// readers meet it as a chart described in words.
+// readers meet it as a chart described in words. Its keys and the mouse
+// select and move the values (ValueMover); the selected one has a focus
+// ring.
 class PictureView : public QWidget {
     Q_OBJECT
 
 public:
-    PictureView(const WindowModel& model, char separator, QWidget* parent);
+    PictureView(Form& form, PictureCommands commands, char separator, QWidget* parent);
 
     // The lists or the kind have changed: the picture follows now if it is
     // shown, and otherwise when it is next shown.
     void modelChanged();
+    // Another value is selected: its focus ring moves.
+    void selectionChanged();
 
     const Picture& picture() const { return picture_; }
     // The size the window opens at, at the present zoom: a larger view
@@ -36,22 +45,45 @@ public:
     // PDF could not be written.
     bool writePdf(QIODevice& device) const;
 
+signals:
+    // Why the last move did nothing; empty once one does something.
+    void refusalChanged(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // A zoom step changes the font, and with it how much fits.
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // What the widget's size has room for.
     PictureGeometry fitting() const;
     void rebuild();
     void paint(QPainter& painter) const;
+    PictureLook look() const;
+    // The key's command, if it is one of the plot's.
+    bool runKey(const QKeyEvent& event);
+    // After a key or the mouse: the status line and assistive technology.
+    void afterAction();
+    void endDrag(bool cancel);
+    // Tells assistive technology the plot's name and description changed.
+    void announce();
 
     const WindowModel& model_;
     char separator_;
+    ValueMover mover_;
     Picture picture_;
+    // While a value is dragged: the values the line keeps in reach, and how
+    // high the pointer is.
+    std::optional<LineReach> reach_;
+    double dragY_ = 0;
+    int builds_ = 0;
     // The room the picture was built for: another size rebuilds it.
     PictureGeometry geometry_;
     QSize defaultSize_;

@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
 #include <QScreen>
 #include <QSizeF>
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "ui/output/save_file.h"
 #include "ui/picture/picture_view.h"
@@ -20,15 +22,21 @@
 
 namespace sredna {
 
-PictureWindow::PictureWindow(const WindowModel& model, char separator, const QSize& size,
+PictureWindow::PictureWindow(Form& form, PictureCommands moves, char separator, const QSize& size,
                              const QSize& minimum)
-    : QWidget(nullptr, Qt::Window), view_(new PictureView(model, separator, this)) {
+    : QWidget(nullptr, Qt::Window),
+      view_(new PictureView(form, std::move(moves), separator, this)),
+      status_(new QLabel(this)) {
     setWindowTitle(FromModel(texts::kPictureWindowTitle));
     // Closing the main window ends the program, this one open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(QMargins());
-    layout->addWidget(view_);
+    layout->addWidget(view_, 1);
+    status_->setWordWrap(true);
+    status_->setContentsMargins(QMargins(4, 2, 4, 2));
+    layout->addWidget(status_);
+    connect(view_, &PictureView::refusalChanged, status_, &QLabel::setText);
     setMinimumSize(minimum);
     resize(size);
     view_->setDefaultSize(size);
@@ -106,10 +114,16 @@ void PictureWindow::present(const QWidget& beside) {
     }
     raise();
     activateWindow();
+    // Its keys work at once.
+    view_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void PictureWindow::modelChanged() {
     view_->modelChanged();
+}
+
+void PictureWindow::selectionChanged() {
+    view_->selectionChanged();
 }
 
 void PictureWindow::placeBeside(const QWidget& other, bool mayNarrow) {

@@ -5,7 +5,10 @@
 
 #include <optional>
 
-#include "core/model/window_model.h"
+#include "core/model/form.h"
+#include "ui/picture/picture_commands.h"
+
+class QLabel;
 
 namespace sredna {
 
@@ -14,13 +17,15 @@ class PictureView;
 // The window of the picture: an ordinary window beside the main one, whose
 // picture follows the model. It copies the picture as an image (Ctrl+C) and
 // saves it as PNG or PDF (Ctrl+S), also from its right-click menu. Closing
-// it only hides it.
+// it only hides it. Under the picture a status line says why a move did
+// nothing, until the next thing done in the picture succeeds.
 class PictureWindow : public QWidget {
     Q_OBJECT
 
 public:
     // size: where there is room; minimum: the least it may be made.
-    PictureWindow(const WindowModel& model, char separator, const QSize& size,
+    // moves: how the picture changes the lists, the window's way.
+    PictureWindow(Form& form, PictureCommands moves, char separator, const QSize& size,
                   const QSize& minimum);
 
     // Shows it, beside the given window the first time, and brings it to
@@ -28,12 +33,15 @@ public:
     void present(const QWidget& beside);
     // The lists or the kind have changed.
     void modelChanged();
+    // Another value is selected in the values list.
+    void selectionChanged();
     // Draws the picture at a classroom zoom factor: in the zoomed font, the
     // window grown or shrunk in proportion, never below minimum nor beyond
     // the screen, and placed beside `beside` again.
     void setZoom(double factor, const QFont& font, const QSize& minimum, const QWidget& beside);
 
     PictureView* view() const { return view_; }
+    QLabel* status() const { return status_; }
 
 private:
     void resizeEvent(QResizeEvent* event) override;
@@ -46,6 +54,7 @@ private:
     void saveAs();
 
     PictureView* view_;
+    QLabel* status_;
     // The size the zoom gave, before the screen bounded it; invalid once the
     // user sizes the window.
     QSize zoomedSize_;
