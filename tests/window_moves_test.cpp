@@ -235,8 +235,8 @@ TEST_F(WindowMovesTest, AHeldKeyIsOneStepAndEachPressOneMore) {
     EXPECT_EQ(undoSteps(), before + 3);
 }
 
-// Once the keys stop the report is the one "Изчисли" writes, after a move
-// and after an undo in the picture.
+// Once the keys stop, the report is the one "Изчисли" writes, after a move
+// and after an undo in the picture; after a drag, as it is let go.
 TEST_F(WindowMovesTest, TheReportFollowsMovesAndUndo) {
     open("1\n4");
     QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
@@ -248,6 +248,13 @@ TEST_F(WindowMovesTest, TheReportFollowsMovesAndUndo) {
     EXPECT_EQ(report(), afterMove);
     QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
     QTRY_COMPARE(report(), original);
+    const QPoint from = dotOf(1);
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    QTest::mouseMove(view, QPoint(static_cast<int>(xOf(2)), from.y()));
+    EXPECT_EQ(report(), original);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(static_cast<int>(xOf(2)), from.y()));
+    EXPECT_EQ(values().at(0), QStringLiteral("2"));
+    EXPECT_EQ(report(), afterMove);
 }
 
 // A move beyond what may be typed does nothing and says why, until the

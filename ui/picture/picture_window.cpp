@@ -36,7 +36,13 @@ PictureWindow::PictureWindow(Form& form, PictureCommands moves, char separator, 
     status_->setWordWrap(true);
     status_->setContentsMargins(QMargins(4, 2, 4, 2));
     layout->addWidget(status_);
-    connect(view_, &PictureView::refusalChanged, status_, &QLabel::setText);
+    // Shown only while it says something: otherwise the picture has the
+    // whole window.
+    status_->hide();
+    connect(view_, &PictureView::refusalChanged, status_, [this](const QString& text) {
+        status_->setText(text);
+        status_->setVisible(!text.isEmpty());
+    });
     setMinimumSize(minimum);
     resize(size);
     view_->setDefaultSize(size);
