@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cmath>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -90,7 +91,7 @@ protected:
         const double x = xOf(value);
         for (int y = view->height() - 1; y >= 0; --y) {
             if (ColumnAt(*view, area, view->picture(), look, QPointF(x, y)) >= 0) {
-                return QPoint(static_cast<int>(std::lround(x)), y - 1);
+                return {static_cast<int>(std::lround(x)), y - 1};
             }
         }
         ADD_FAILURE() << "no dot of " << value;

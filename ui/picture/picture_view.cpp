@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 #include "core/numbers/numbers.h"
@@ -154,7 +155,7 @@ bool PictureView::runKey(const QKeyEvent& event) {
     const bool ctrlShift = modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
     const int key = event.key();
     const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right;
-    const int direction = key == Qt::Key_Right ? 1 : -1;
+    const std::int64_t direction = key == Qt::Key_Right ? 1 : -1;
     if (arrow && (shift || ctrlShift)) {
         mover_.moveBy(direction * (shift ? 1 : 10), held);
     } else if (modifiers == Qt::ControlModifier && key == Qt::Key_Z) {
@@ -162,27 +163,43 @@ bool PictureView::runKey(const QKeyEvent& event) {
     } else if ((modifiers == Qt::ControlModifier && key == Qt::Key_Y) ||
                (ctrlShift && key == Qt::Key_Z)) {
         mover_.redo();
-    } else if (modifiers != Qt::NoModifier) {
-        return false;
-    } else if (arrow || key == Qt::Key_Home || key == Qt::Key_End) {
-        const ValueOrder order(model_.Values());
-        const int selected = mover_.selected();
-        if (key == Qt::Key_Home || (selected < 0 && key == Qt::Key_Right)) {
-            mover_.select(order.Smallest());
-        } else if (key == Qt::Key_End || selected < 0) {
-            mover_.select(order.Largest());
-        } else {
-            mover_.select(direction > 0 ? order.Next(selected) : order.Previous(selected));
-        }
-    } else if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-        mover_.moveByTenth(key == Qt::Key_PageUp ? 1 : -1,
-                           picture_.line.High() - picture_.line.Low(), held);
-    } else if (key == Qt::Key_Delete) {
-        mover_.remove();
     } else {
-        return false;
+        return modifiers == Qt::NoModifier && runPlainKey(key, held);
     }
     return true;
+}
+
+bool PictureView::runPlainKey(int key, bool held) {
+    const int selected = mover_.selected();
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            const ValueOrder order(model_.Values());
+            if (selected < 0) {
+                mover_.select(key == Qt::Key_Right ? order.Smallest() : order.Largest());
+            } else {
+                mover_.select(key == Qt::Key_Right ? order.Next(selected)
+                                                   : order.Previous(selected));
+            }
+            return true;
+        }
+        case Qt::Key_Home:
+            mover_.select(ValueOrder(model_.Values()).Smallest());
+            return true;
+        case Qt::Key_End:
+            mover_.select(ValueOrder(model_.Values()).Largest());
+            return true;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            mover_.moveByTenth(key == Qt::Key_PageUp ? 1 : -1,
+                               picture_.line.High() - picture_.line.Low(), held);
+            return true;
+        case Qt::Key_Delete:
+            mover_.remove();
+            return true;
+        default:
+            return false;
+    }
 }
 
 void PictureView::keyPressEvent(QKeyEvent* event) {
@@ -233,18 +250,18 @@ void PictureView::mouseMoveEvent(QMouseEvent* event) {
     }
     const double position =
         PositionAt(*this, QRectF(rect()), picture_, look(), event->position().x());
-    const NumberLine& line = picture_.line;
-    const double place = line.Low() + position * (line.High() - line.Low());
+    const double place =
+        picture_.line.Low() + position * (picture_.line.High() - picture_.line.Low());
     // Past an end, the line reaches out to the pointer.
-    const bool pastEnd = position < 0 || position > 1;
-    if (pastEnd) {
+    if (position < 0 || position > 1) {
         reach_->low = std::min(reach_->low, place);
         reach_->high = std::max(reach_->high, place);
     }
     dragY_ = event->position().y();
-    const int builds = builds_;
     mover_.dragTo(place);
-    if (pastEnd && builds == builds_) {
+    // A move the value did not make (refused, or to where it was) leaves
+    // the line to reach out here.
+    if (place < picture_.line.Low() || place > picture_.line.High()) {
         rebuild();
     }
     update();
@@ -306,7 +323,6 @@ void PictureView::rebuild() {
     geometry_ = fitting();
     const MeanKind kind = model_.SelectedKind().value_or(MeanKind::Arithmetic);
     picture_ = BuildPicture(model_.Values(), model_.Weights(), kind, separator_, geometry_, reach_);
-    ++builds_;
     stale_ = false;
     setAccessibleDescription(FromModel(picture_.description));
     update();

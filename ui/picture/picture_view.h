@@ -69,6 +69,8 @@ private:
     PictureLook look() const;
     // The key's command, if it is one of the plot's.
     bool runKey(const QKeyEvent& event);
+    // Those without Shift, Ctrl or Alt.
+    bool runPlainKey(int key, bool held);
     // After a key or the mouse: the status line and assistive technology.
     void afterAction();
     void endDrag(bool cancel);
@@ -83,7 +85,6 @@ private:
     // high the pointer is.
     std::optional<LineReach> reach_;
     double dragY_ = 0;
-    int builds_ = 0;
     // The room the picture was built for: another size rebuilds it.
     PictureGeometry geometry_;
     QSize defaultSize_;
