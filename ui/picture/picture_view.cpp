@@ -225,6 +225,11 @@ void PictureView::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
 }
 
+void PictureView::focusOutEvent(QFocusEvent* event) {
+    mover_.endKeyMove();
+    QWidget::focusOutEvent(event);
+}
+
 void PictureView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || mover_.dragging()) {
         QWidget::mousePressEvent(event);
