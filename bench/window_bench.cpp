@@ -23,6 +23,7 @@
 
 #include "tests/list_rows.h"
 #include "tests/window_with_form.h"
+#include "ui/picture/picture_painter.h"
 #include "ui/picture/picture_view.h"
 #include "ui/window/application.h"
 
@@ -200,6 +201,29 @@ bool FillByPaste(MainWindow& window, benchmark::State& state) {
     return test::RowCount(window.spis(kValuesList)) == ListBox::kMaxItems;
 }
 
+// "Изчисли" on 32,767 values for a kind, from the click to the refreshed
+// report box: whether a move in the picture may write the report at once
+// (under 100 ms) or only once the keys stop.
+void BM_CalculateFullInWindow(benchmark::State& state) {
+    WindowWithForm window;
+    if (!FillByPaste(window, state)) {
+        state.SkipWithError("the window did not take the paste");
+        return;
+    }
+    QTest::mouseClick(window.option1(static_cast<int>(state.range(0))), Qt::LeftButton);
+    for (auto _ : state) {
+        QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
+        window.text1(kReportBox)->repaint();
+    }
+    state.counters["report_chars"] =
+        static_cast<double>(window.text1(kReportBox)->toPlainText().size());
+}
+
+BENCHMARK(BM_CalculateFullInWindow)
+    ->ArgName("kind")
+    ->DenseRange(0, kMeanKindCount - 1)
+    ->Unit(benchmark::kMillisecond);
+
 // Ctrl+Z, then Ctrl+Y, of a change to 32,767 values: the paste that made
 // them (range 0) or "Чисти" (range 1), each key timed to the refreshed list.
 void BM_UndoRedoInWindow(benchmark::State& state) {
@@ -234,6 +258,77 @@ BENCHMARK(BM_UndoRedoInWindow)
     ->ArgNames({"clear", "redo"})
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
+
+// The picture window of 640 × 480 open on 32,767 values, a middle value
+// selected.
+PictureView* PictureOfFullLists(MainWindow& window, benchmark::State& state) {
+    if (!FillByPaste(window, state)) {
+        state.SkipWithError("the window did not take the paste");
+        return nullptr;
+    }
+    QTest::mouseClick(window.pictureButton(), Qt::LeftButton);
+    window.pictureWindow()->resize(640, 480);
+    PictureView* view = window.pictureWindow()->view();
+    QCoreApplication::processEvents();
+    QListView* values = window.spis(kValuesList);
+    values->setCurrentIndex(test::Row(values, ListBox::kMaxItems / 2));
+    return view;
+}
+
+// Shift+Right, then Shift+Left, in the plot of 32,767 values: the move, the
+// lists, the picture rebuilt, the report written again, and the repaint.
+// Target: under 100 ms.
+void BM_PictureKeyMove(benchmark::State& state) {
+    WindowWithForm window;
+    PictureView* view = PictureOfFullLists(window, state);
+    if (view == nullptr) {
+        return;
+    }
+    bool up = true;
+    for (auto _ : state) {
+        QTest::keyClick(view, up ? Qt::Key_Right : Qt::Key_Left, Qt::ShiftModifier);
+        view->repaint();
+        up = !up;
+    }
+    state.counters["values"] = view->picture().valueCount;
+}
+
+BENCHMARK(BM_PictureKeyMove)->Unit(benchmark::kMillisecond);
+
+// One step of a drag in the plot of 32,767 values, to a place a few pixels
+// away and back: the value moved, the picture rebuilt and repainted.
+// Target: 33 ms, 30 steps a second.
+void BM_PictureDragStep(benchmark::State& state) {
+    WindowWithForm window;
+    PictureView* view = PictureOfFullLists(window, state);
+    if (view == nullptr) {
+        return;
+    }
+    const PictureLook look{view->shownFont(), view->palette()};
+    QPoint dot(-1, -1);
+    for (int x = view->width() / 2; x < view->width() && dot.x() < 0; ++x) {
+        for (int y = view->height() - 1; y >= 0 && dot.x() < 0; --y) {
+            if (ColumnAt(*view, QRectF(view->rect()), view->picture(), look, QPointF(x, y)) >= 0) {
+                dot = QPoint(x, y);
+            }
+        }
+    }
+    if (dot.x() < 0) {
+        state.SkipWithError("no dot to drag");
+        return;
+    }
+    QTest::mousePress(view, Qt::LeftButton, {}, dot);
+    int shift = 5;
+    for (auto _ : state) {
+        QTest::mouseMove(view, dot + QPoint(shift, 0));
+        view->repaint();
+        shift = -shift;
+    }
+    QTest::mouseRelease(view, Qt::LeftButton, {}, dot);
+    state.counters["values"] = view->picture().valueCount;
+}
+
+BENCHMARK(BM_PictureDragStep)->Unit(benchmark::kMillisecond);
 
 // Saving the 32,767 values and their weights, and opening that file into the
 // window: from the file's name to the file written, or to the refreshed

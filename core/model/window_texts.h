@@ -238,6 +238,13 @@ inline constexpr std::string_view kPictureWindowKeys = "В прозореца �
 inline constexpr std::array kPictureKeys = {
     KeyHelp{"Ctrl+C", "Копира графиката като изображение."},
     KeyHelp{"Ctrl+S", "Запазва графиката като PNG или PDF."},
+    KeyHelp{"Стрелки, Home, End",
+            "Избират предишната или следващата стойност, най-малката или най-голямата."},
+    KeyHelp{"Shift+стрелка", "Премества избраната стойност с една стъпка, с Ctrl – с десет."},
+    KeyHelp{"Page Up, Page Down", "Премества избраната стойност с една десета от оста."},
+    KeyHelp{"Delete", "Изтрива избраната стойност и теглото й."},
+    KeyHelp{"Ctrl+Z, Ctrl+Y", "Отменя и връща промените на стойностите."},
+    KeyHelp{"Esc", "Връща влачената с мишката стойност на мястото й."},
 };
 inline constexpr std::string_view kKeysNote =
     "В текстовите полета Ctrl+Z, Ctrl+Y и Ctrl+Shift+Z отменят и връщат промени на текста, "

@@ -71,13 +71,17 @@ std::vector<CountedValue> CountedValues(const ListBox& values, const ListBox& we
 }
 
 NumberLine LineFor(const std::vector<CountedValue>& counted, const PictureGeometry& geometry,
-                   char separator) {
+                   char separator, const std::optional<LineReach>& reach) {
     if (counted.empty()) {
         return {};
     }
     const auto [smallest, largest] = std::minmax_element(
         counted.begin(), counted.end(),
         [](const CountedValue& a, const CountedValue& b) { return a.value < b.value; });
+    if (reach) {
+        return {std::min(smallest->value, reach->low), std::max(largest->value, reach->high),
+                geometry.columns, geometry.maxTicks, separator};
+    }
     return {smallest->value, largest->value, geometry.columns, geometry.maxTicks, separator};
 }
 
@@ -436,13 +440,13 @@ std::string Description(const Picture& picture, char separator) {
 }  // namespace
 
 Picture BuildPicture(const ListBox& values, const ListBox& weights, MeanKind kind, char separator,
-                     const PictureGeometry& geometry) {
+                     const PictureGeometry& geometry, const std::optional<LineReach>& reach) {
     Picture picture;
     picture.valueCount = values.Count();
     picture.kind = kind;
     picture.balancePoint = kind == MeanKind::Arithmetic || kind == MeanKind::Weighted;
     std::vector<CountedValue> counted = CountedValues(values, weights, kind);
-    picture.line = LineFor(counted, geometry, separator);
+    picture.line = LineFor(counted, geometry, separator, reach);
     picture.stacks =
         DotStacks(std::move(counted), picture.line, geometry.columns, geometry.stackHeight);
     picture.dotLegend =

@@ -90,10 +90,18 @@ struct Picture {
     const Centre& Selected() const { return centres.at(static_cast<std::size_t>(kind)); }
 };
 
+// Values the line reaches at least, whatever the lists hold: a drag holds
+// the line still, and pulls it out past its ends.
+struct LineReach {
+    double low = 0;
+    double high = 0;
+};
+
 // The picture of the values list (and for the weighted kind its weights) for
 // the selected kind. Changes nothing in the lists.
 Picture BuildPicture(const ListBox& values, const ListBox& weights, MeanKind kind, char separator,
-                     const PictureGeometry& geometry);
+                     const PictureGeometry& geometry,
+                     const std::optional<LineReach>& reach = std::nullopt);
 
 // The mean of the kind alone, as the picture marks it: what the table's
 // distances and the plot's name measure from, without the other five.

@@ -277,13 +277,16 @@ long long LabelEvery(const NumberLine& numbers, double width, const QFontMetrics
 
 class Drawing {
 public:
-    Drawing(QPainter& painter, const QRectF& area, const Picture& picture, const PictureLook& look)
+    // device: what the fonts are measured for; the painter may be one that
+    // never paints, where only the places are asked for.
+    Drawing(QPainter& painter, const QPaintDevice* device, const QRectF& area,
+            const Picture& picture, const PictureLook& look)
         : painter_(painter),
           picture_(picture),
           area_(area),
           font_(look.font),
           bold_(look.font),
-          metrics_(look.font, painter.device()),
+          metrics_(look.font, device),
           s_(metrics_),
           inks_(look.palette),
           inside_(area.adjusted(s_.margin(), 0, -s_.margin(), 0)) {
@@ -325,8 +328,38 @@ public:
         paintReasons();
     }
 
-private:
+    // Over the picture, on the screen only.
+    void paintMarks(const PictureMarks& marks) {
+        if (marks.selected) {
+            paintFocus(*marks.selected);
+        }
+        if (marks.drag) {
+            paintDragged(*marks.drag);
+        }
+    }
+
     double X(double position) const { return line_.left() + position * line_.width(); }
+    double PositionAt(double x) const { return (x - line_.left()) / line_.width(); }
+
+    // The column whose dots, or the room just above the line under them, are
+    // at the point; -1 for none.
+    int ColumnAt(const QPointF& point) const {
+        const std::vector<DotColumn>& columns = picture_.stacks.Columns();
+        const double reach = std::max(Radius(), s_.dot() / 2);
+        int found = -1;
+        double nearest = reach;
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const double top = RowY(columns[c].dots) - reach;
+            const double distance = std::abs(point.x() - X(columns[c].position));
+            if (distance <= nearest && point.y() >= top && point.y() <= bands_.lineY) {
+                nearest = distance;
+                found = static_cast<int>(c);
+            }
+        }
+        return found;
+    }
+
+private:
     // The middle of a row of dots, from 1 just above the line.
     double RowY(int row) const { return bands_.lineY - s_.tick() - (row - 0.5) * pitch_; }
     double Radius() const { return 0.42 * std::min(pitch_, dot_); }
@@ -385,6 +418,34 @@ private:
                 DrawMarker(painter_, QPointF(x, RowY(row)), Radius(), marker, inks_);
             }
         }
+    }
+
+    // A ring round the selected value's own dots, its top one at least.
+    void paintFocus(double value) {
+        const int index = picture_.stacks.Find(value);
+        if (index < 0) {
+            return;
+        }
+        const std::vector<StackedValue>& values = picture_.stacks.Values();
+        const auto at = static_cast<std::size_t>(index);
+        const StackedValue& v = values[at];
+        const bool above = at > 0 && values[at - 1].column == v.column;
+        const int first = std::min(above ? values[at - 1].topRow + 1 : 1, v.topRow);
+        const double x = X(picture_.stacks.Columns()[static_cast<std::size_t>(v.column)].position);
+        const double r = Radius() + 2 * s_.pen();
+        const QRectF ring(QPointF(x - r, RowY(v.topRow) - r), QPointF(x + r, RowY(first) + r));
+        pen(inks_.text, s_.pen());
+        painter_.setPen(QPen(inks_.text, s_.pen(), Qt::DotLine));
+        painter_.drawRoundedRect(ring, r, r);
+    }
+
+    // The dragged value alone under the pointer, its value written above it.
+    void paintDragged(const DraggedMark& drag) {
+        const double x = X(picture_.line.Position(drag.value));
+        const double y = std::clamp(drag.y, bands_.plotTop + s_.line, bands_.lineY - s_.tick());
+        DrawMarker(painter_, QPointF(x, y), 0.42 * s_.dot(), Marker::Plain, inks_);
+        painter_.setPen(inks_.text);
+        DrawCentred(painter_, drag.label, x, y - 0.42 * s_.dot() - s_.line, inside_);
     }
 
     void paintLine() {
@@ -518,12 +579,28 @@ PictureGeometry GeometryFor(const QSizeF& size, const QFontMetricsF& metrics) {
 }
 
 void PaintPicture(QPainter& painter, const QRectF& area, const Picture& picture,
-                  const PictureLook& look) {
+                  const PictureLook& look, const PictureMarks& marks) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(area);
-    Drawing(painter, area, picture, look).paint();
+    Drawing drawing(painter, painter.device(), area, picture, look);
+    drawing.paint();
+    if (!picture.stacks.Values().empty()) {
+        drawing.paintMarks(marks);
+    }
     painter.restore();
+}
+
+int ColumnAt(const QPaintDevice& device, const QRectF& area, const Picture& picture,
+             const PictureLook& look, const QPointF& point) {
+    QPainter measuring;
+    return Drawing(measuring, &device, area, picture, look).ColumnAt(point);
+}
+
+double PositionAt(const QPaintDevice& device, const QRectF& area, const Picture& picture,
+                  const PictureLook& look, double x) {
+    QPainter measuring;
+    return Drawing(measuring, &device, area, picture, look).PositionAt(x);
 }
 
 }  // namespace sredna

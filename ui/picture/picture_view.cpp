@@ -4,13 +4,19 @@
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 
+#include "core/numbers/numbers.h"
+#include "core/picture/value_order.h"
 #include "core/picture/value_table.h"
 #include "ui/picture/picture_painter.h"
 #include "ui/picture/picture_window_texts.h"
@@ -73,9 +79,14 @@ void SetDpi(QImage& image, int dpi) {
 
 }  // namespace
 
-PictureView::PictureView(const WindowModel& model, const ValueTableModel& values, char separator,
-                         QWidget* parent)
-    : QWidget(parent), model_(model), values_(values), separator_(separator), geometry_{0, 0, 0} {
+PictureView::PictureView(Form& form, PictureCommands commands, const ValueTableModel& values,
+                         char separator, QWidget* parent)
+    : QWidget(parent),
+      model_(form.Model()),
+      values_(values),
+      separator_(separator),
+      mover_(form, std::move(commands), separator),
+      geometry_{0, 0, 0} {
     InstallChartAccessible();
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A screen reader's user reaches it with Tab, to hear it.
@@ -84,11 +95,27 @@ PictureView::PictureView(const WindowModel& model, const ValueTableModel& values
 
 void PictureView::announce(const QString& refusal) {
     refusal_ = refusal;
-    for (const QAccessible::Event change :
-         {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
-        QAccessibleEvent event(this, change);
-        QAccessible::updateAccessibility(&event);
+    // A key tells it twice, itself and through the main window's refresh:
+    // one telling, once the key is done, is read once.
+    if (announcing_) {
+        return;
     }
+    announcing_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            announcing_ = false;
+            // A drag is told when it ends, not at every step.
+            if (mover_.dragging()) {
+                return;
+            }
+            for (const QAccessible::Event change :
+                 {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+                QAccessibleEvent event(this, change);
+                QAccessible::updateAccessibility(&event);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 QString PictureView::chartName() const {
@@ -112,10 +139,15 @@ QString PictureView::chartDescription() const {
 }
 
 void PictureView::modelChanged() {
+    mover_.listsChanged();
     stale_ = true;
     if (isVisible()) {
         rebuild();
     }
+}
+
+void PictureView::selectionChanged() {
+    update();
 }
 
 QImage PictureView::image() const {
@@ -175,8 +207,167 @@ QFont PictureView::shownFont() const {
 }
 
 void PictureView::paintEvent(QPaintEvent* /*event*/) {
+    PictureMarks marks;
+    const int selected = mover_.selected();
+    if (selected >= 0) {
+        marks.selected = ItemValue(model_.Values().Item(selected));
+    }
+    if (mover_.dragging() && marks.selected) {
+        marks.drag =
+            DraggedMark{*marks.selected, dragY_, FromModel(model_.Values().Item(selected))};
+    }
     QPainter painter(this);
-    paint(painter);
+    PaintPicture(painter, QRectF(rect()), picture_, look(), marks);
+}
+
+bool PictureView::runKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const bool held = event.isAutoRepeat();
+    const bool shift = modifiers == Qt::ShiftModifier;
+    const bool ctrlShift = modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    const int key = event.key();
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right;
+    const std::int64_t direction = key == Qt::Key_Right ? 1 : -1;
+    if (arrow && (shift || ctrlShift)) {
+        mover_.moveBy(direction * (shift ? 1 : 10), held);
+    } else if (modifiers == Qt::ControlModifier && key == Qt::Key_Z) {
+        mover_.undo();
+    } else if ((modifiers == Qt::ControlModifier && key == Qt::Key_Y) ||
+               (ctrlShift && key == Qt::Key_Z)) {
+        mover_.redo();
+    } else {
+        return modifiers == Qt::NoModifier && runPlainKey(key, held);
+    }
+    return true;
+}
+
+bool PictureView::runPlainKey(int key, bool held) {
+    const int selected = mover_.selected();
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            const ValueOrder& order = values_.order();
+            if (selected < 0) {
+                mover_.select(key == Qt::Key_Right ? order.Smallest() : order.Largest());
+            } else {
+                mover_.select(key == Qt::Key_Right ? order.Next(selected)
+                                                   : order.Previous(selected));
+            }
+            return true;
+        }
+        case Qt::Key_Home:
+            mover_.select(values_.order().Smallest());
+            return true;
+        case Qt::Key_End:
+            mover_.select(values_.order().Largest());
+            return true;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            mover_.moveByTenth(key == Qt::Key_PageUp ? 1 : -1,
+                               picture_.line.High() - picture_.line.Low(), held);
+            return true;
+        case Qt::Key_Delete:
+            mover_.remove();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void PictureView::keyPressEvent(QKeyEvent* event) {
+    if (mover_.dragging()) {
+        if (event->key() == Qt::Key_Escape) {
+            endDrag(true);
+        }
+        event->accept();
+        return;
+    }
+    if (!runKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    afterAction();
+}
+
+void PictureView::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) {
+        mover_.endKeyMove();
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void PictureView::focusOutEvent(QFocusEvent* event) {
+    mover_.endKeyMove();
+    QWidget::focusOutEvent(event);
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || mover_.dragging()) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    const int column = ColumnAt(*this, QRectF(rect()), picture_, look(), event->position());
+    const int position = DraggedValue(picture_.stacks, values_.order(), column);
+    if (position < 0) {
+        return;
+    }
+    // The line holds still while the value moves within it.
+    const std::vector<StackedValue>& values = picture_.stacks.Values();
+    reach_ = LineReach{values.front().value, values.back().value};
+    dragY_ = event->position().y();
+    mover_.beginDrag(position);
+    afterAction();
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* event) {
+    if (!mover_.dragging() || !reach_) {
+        return;
+    }
+    const double position =
+        PositionAt(*this, QRectF(rect()), picture_, look(), event->position().x());
+    const double place =
+        picture_.line.Low() + position * (picture_.line.High() - picture_.line.Low());
+    // Past an end, the line reaches out to the pointer.
+    if (position < 0 || position > 1) {
+        reach_->low = std::min(reach_->low, place);
+        reach_->high = std::max(reach_->high, place);
+    }
+    dragY_ = event->position().y();
+    mover_.dragTo(place);
+    // A move the value did not make (refused, or to where it was) leaves
+    // the line to reach out here.
+    if (place < picture_.line.Low() || place > picture_.line.High()) {
+        rebuild();
+    }
+    update();
+    afterAction();
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && mover_.dragging()) {
+        endDrag(false);
+    }
+}
+
+void PictureView::endDrag(bool cancel) {
+    // The line fits the data again.
+    reach_.reset();
+    if (cancel) {
+        mover_.cancelDrag();
+    } else {
+        mover_.endDrag();
+    }
+    rebuild();
+    afterAction();
+}
+
+void PictureView::afterAction() {
+    const QString refusal = FromModel(mover_.refusal());
+    emit refusalChanged(refusal);
+    announce(refusal);
 }
 
 void PictureView::resizeEvent(QResizeEvent* event) {
@@ -207,13 +398,17 @@ PictureGeometry PictureView::fitting() const {
 void PictureView::rebuild() {
     geometry_ = fitting();
     const MeanKind kind = model_.SelectedKind().value_or(MeanKind::Arithmetic);
-    picture_ = BuildPicture(model_.Values(), model_.Weights(), kind, separator_, geometry_);
+    picture_ = BuildPicture(model_.Values(), model_.Weights(), kind, separator_, geometry_, reach_);
     stale_ = false;
     update();
 }
 
 void PictureView::paint(QPainter& painter) const {
-    PaintPicture(painter, QRectF(rect()), picture_, PictureLook{shownFont(), palette()});
+    PaintPicture(painter, QRectF(rect()), picture_, look());
+}
+
+PictureLook PictureView::look() const {
+    return PictureLook{shownFont(), palette()};
 }
 
 }  // namespace sredna

@@ -2,8 +2,13 @@
 
 #include <QWidget>
 
-#include "core/model/window_model.h"
+#include <optional>
+
+#include "core/model/form.h"
 #include "core/picture/picture_model.h"
+#include "ui/picture/picture_commands.h"
+#include "ui/picture/picture_painter.h"
+#include "ui/picture/value_mover.h"
 
 class QIODevice;
 
@@ -14,23 +19,27 @@ class ValueTableModel;
 // The picture of the values and weights lists and the selected kind, built
 // from the model when it changes and painted to the widget's size. Screen
 // readers meet it as a chart described in words, named after the selected
-// value of the values list.
+// value of the values list. Its keys and the mouse select and move the
+// values (ValueMover); the selected one has a focus ring.
 class PictureView : public QWidget {
     Q_OBJECT
 
 public:
     // values: the order and the mean the selected value is named by.
-    PictureView(const WindowModel& model, const ValueTableModel& values, char separator,
+    PictureView(Form& form, PictureCommands commands, const ValueTableModel& values, char separator,
                 QWidget* parent);
 
     // The lists or the kind have changed: the picture follows now if it is
     // shown, and otherwise when it is next shown.
     void modelChanged();
+    // Another value is selected: its focus ring moves.
+    void selectionChanged();
 
     // Tells screen readers that the name and the description may have
     // changed: another value selected, the lists changed. A refusal ("the
     // value does not move: …") is added to the description until the next
-    // call, since Qt has no event that only speaks a text.
+    // call, since Qt has no event that only speaks a text. Told once the
+    // event at hand is done, and never during a drag.
     void announce(const QString& refusal = {});
     // "стойност 4, номер 3 от 30, разстояние до средната ≈ 0,36667"; without
     // a selected value, what the view shows.
@@ -52,24 +61,49 @@ public:
     // PDF could not be written.
     bool writePdf(QIODevice& device) const;
 
+signals:
+    // Why the last move did nothing; empty once one does something.
+    void refusalChanged(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // A zoom step changes the font, and with it how much fits.
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // A key held down as the focus goes has made its step.
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // What the widget's size has room for.
     PictureGeometry fitting() const;
     void rebuild();
     void paint(QPainter& painter) const;
+    PictureLook look() const;
+    // The key's command, if it is one of the plot's.
+    bool runKey(const QKeyEvent& event);
+    // Those without Shift, Ctrl or Alt.
+    bool runPlainKey(int key, bool held);
+    // After a key or the mouse: the status line and assistive technology.
+    void afterAction();
+    void endDrag(bool cancel);
 
     const WindowModel& model_;
     const ValueTableModel& values_;
     char separator_;
+    ValueMover mover_;
     QString refusal_;
+    bool announcing_ = false;
     Picture picture_;
+    // While a value is dragged: the values the line keeps in reach, and how
+    // high the pointer is.
+    std::optional<LineReach> reach_;
+    double dragY_ = 0;
     // The room the picture was built for: another size rebuilds it.
     PictureGeometry geometry_;
     QSize defaultSize_;

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMimeData>
 #include <QScreen>
 #include <QSizeF>
@@ -14,6 +15,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "ui/output/save_file.h"
 #include "ui/picture/picture_view.h"
@@ -24,13 +26,14 @@
 
 namespace sredna {
 
-PictureWindow::PictureWindow(const WindowModel& model, char separator, const QSize& size,
+PictureWindow::PictureWindow(Form& form, PictureCommands moves, char separator, const QSize& size,
                              const QSize& minimum)
     : QWidget(nullptr, Qt::Window),
-      values_(new ValueTableModel(model, separator, this)),
-      view_(new PictureView(model, *values_, separator, this)),
+      values_(new ValueTableModel(form.Model(), separator, this)),
+      view_(new PictureView(form, std::move(moves), *values_, separator, this)),
       table_(new QTableView(this)),
-      tabs_(new QTabWidget(this)) {
+      tabs_(new QTabWidget(this)),
+      status_(new QLabel(this)) {
     setWindowTitle(FromModel(texts::kPictureWindowTitle));
     // Closing the main window ends the program, this one open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -47,7 +50,17 @@ PictureWindow::PictureWindow(const WindowModel& model, char separator, const QSi
     tabs_->setDocumentMode(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(QMargins());
-    layout->addWidget(tabs_);
+    layout->addWidget(tabs_, 1);
+    status_->setWordWrap(true);
+    status_->setContentsMargins(QMargins(4, 2, 4, 2));
+    layout->addWidget(status_);
+    // Shown only while it says something: otherwise the tabs have the whole
+    // window.
+    status_->hide();
+    connect(view_, &PictureView::refusalChanged, status_, [this](const QString& text) {
+        status_->setText(text);
+        status_->setVisible(!text.isEmpty());
+    });
     setMinimumSize(minimum);
     resize(size);
     view_->setDefaultSize(size);
@@ -147,6 +160,8 @@ void PictureWindow::present(const QWidget& beside) {
     }
     raise();
     activateWindow();
+    // Its keys work at once.
+    view_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void PictureWindow::modelChanged() {
@@ -157,6 +172,10 @@ void PictureWindow::modelChanged() {
 void PictureWindow::setGuessing(bool guessing) {
     values_->setGuessing(guessing);
     view_->announce();
+}
+
+void PictureWindow::selectionChanged() {
+    view_->selectionChanged();
 }
 
 void PictureWindow::placeBeside(const QWidget& other, bool mayNarrow) {

@@ -5,7 +5,10 @@
 
 #include <optional>
 
-#include "core/model/window_model.h"
+#include "core/model/form.h"
+#include "ui/picture/picture_commands.h"
+
+class QLabel;
 
 class QTabWidget;
 class QTableView;
@@ -19,13 +22,15 @@ class ValueTableModel;
 // picture follows the model, in one tab, and the table of the values in
 // another (Ctrl+Tab). It copies the picture as an image (Ctrl+C) and saves it
 // as PNG or PDF (Ctrl+S), also from its right-click menu. Closing it only
-// hides it.
+// hides it. Under the tabs a status line says why a move did nothing, until
+// the next thing done in the picture succeeds.
 class PictureWindow : public QWidget {
     Q_OBJECT
 
 public:
     // size: where there is room; minimum: the least it may be made.
-    PictureWindow(const WindowModel& model, char separator, const QSize& size,
+    // moves: how the picture changes the lists, the window's way.
+    PictureWindow(Form& form, PictureCommands moves, char separator, const QSize& size,
                   const QSize& minimum);
 
     // Shows it, beside the given window the first time, and brings it to
@@ -35,6 +40,8 @@ public:
     void modelChanged();
     // While the pupil guesses the mean, the table shows no distances.
     void setGuessing(bool guessing);
+    // Another value is selected in the values list.
+    void selectionChanged();
     // Draws the picture at a classroom zoom factor: in the zoomed font, the
     // window grown or shrunk in proportion, never below minimum nor beyond
     // the screen, and placed beside `beside` again.
@@ -43,6 +50,7 @@ public:
     PictureView* view() const { return view_; }
     QTabWidget* tabs() const { return tabs_; }
     QTableView* table() const { return table_; }
+    QLabel* status() const { return status_; }
 
 private:
     void resizeEvent(QResizeEvent* event) override;
@@ -62,6 +70,7 @@ private:
     PictureView* view_;
     QTableView* table_;
     QTabWidget* tabs_;
+    QLabel* status_;
     // The size the zoom gave, before the screen bounded it; invalid once the
     // user sizes the window.
     QSize zoomedSize_;

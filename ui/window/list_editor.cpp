@@ -165,6 +165,10 @@ QMenu* ListEditor::menu(int index) {
     return made;
 }
 
+void ListEditor::deleteSelectedValue() {
+    run(kValuesList, kDeleteAction);
+}
+
 void ListEditor::run(int index, EntryAction action) {
     DataEntry& entry = form_.Entry();
     const int selected = form_.Model().ListAt(index).Selected();

@@ -31,6 +31,8 @@ public:
     // the editor; false, with the editor left open and the report box saying
     // why, when the list refuses it.
     bool commitOpenEditor();
+    // Delete in the values list: the selected value and its weight go.
+    void deleteSelectedValue();
 
 private:
     enum EntryAction { kAddAction, kEditAction, kDeleteAction, kCopyAction, kPasteAction };

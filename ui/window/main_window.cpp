@@ -15,6 +15,7 @@
 #include <QScreen>
 
 #include <array>
+#include <functional>
 #include <utility>
 
 #include "core/model/window_texts.h"
@@ -357,8 +358,14 @@ void MainWindow::connectPicture() {
             pictureNews_ = true;
         }
     });
-    // The plot is named after the values list's selected value.
-    connect(&sync_, &WidgetSync::entryListsShown, this, [this] { pictureNews_ = true; });
+    // The plot is named after the values list's selected value, and its
+    // focus ring follows it.
+    connect(&sync_, &WidgetSync::entryListsShown, this, [this] {
+        pictureNews_ = true;
+        if (picture_ != nullptr) {
+            picture_->selectionChanged();
+        }
+    });
     connect(&sync_, &WidgetSync::refreshed, this, [this] {
         if (std::exchange(pictureNews_, false) && picture_ != nullptr) {
             picture_->view()->announce();
@@ -368,8 +375,21 @@ void MainWindow::connectPicture() {
 
 void MainWindow::showPicture() {
     if (picture_ == nullptr) {
+        // The picture changes the lists as this window does, and writes the
+        // report as "Изчисли" does, so that both show the same numbers.
+        PictureCommands commands{
+            .change =
+                [this](const std::function<void()>& action) {
+                    sync_.handle(action);
+                    commands_.updateEnabled();
+                },
+            .undo = [this] { undo(); },
+            .redo = [this] { redo(); },
+            .remove = [this] { editor_.deleteSelectedValue(); },
+            .calculate =
+                [this] { sync_.handle([this] { RunCommand(form_, kCalculateCommand); }); }};
         picture_ = std::make_unique<PictureWindow>(
-            form_.Model(), SystemDecimalSeparator(),
+            form_, std::move(commands), SystemDecimalSeparator(),
             QSize(pixels(layout::kPictureWidth), pixels(layout::kPictureHeight)),
             QSize(pixels(layout::kPictureMinimumWidth), pixels(layout::kPictureMinimumHeight)));
         picture_->addActions(zoom_.actions());
@@ -390,12 +410,10 @@ void MainWindow::addCommands() {
         Menu::Data, texts::kSaveNumbers, texts::kSaveNumbersKeys, [this] { files_.saveChosen(); },
         [&values] { return values.Count() > 0; });
     commands_.add(
-        Menu::Data, texts::kUndo, texts::kUndoKeys,
-        [this] { sync_.handle([this] { form_.Undo(); }); },
+        Menu::Data, texts::kUndo, texts::kUndoKeys, [this] { undo(); },
         [&history] { return history.CanUndo(); });
     commands_.add(
-        Menu::Data, texts::kRedo, texts::kRedoKeys,
-        [this] { sync_.handle([this] { form_.Redo(); }); },
+        Menu::Data, texts::kRedo, texts::kRedoKeys, [this] { redo(); },
         [&history] { return history.CanRedo(); });
     keysAction_ = commands_.add(Menu::None, texts::kKeysTitle, texts::kKeysWindowKeys,
                                 [this] { showKeys(); });
@@ -410,6 +428,14 @@ void MainWindow::addCommands() {
     // the lists.
     connect(&sync_, &WidgetSync::entryListsShown, &commands_, &WindowCommands::updateEnabled);
     commands_.updateEnabled();
+}
+
+void MainWindow::undo() {
+    sync_.handle([this] { form_.Undo(); });
+}
+
+void MainWindow::redo() {
+    sync_.handle([this] { form_.Redo(); });
 }
 
 void MainWindow::showKeys() {

@@ -91,6 +91,9 @@ private:
     // The button and F4 open the picture window, made when first asked for.
     void connectPicture();
     void showPicture();
+    // Undo and redo of the lists, from the window's commands and the picture.
+    void undo();
+    void redo();
     void addCommands();
     void showKeys();
     // "*" in the caption exactly when closing would ask about the numbers.
