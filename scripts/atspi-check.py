@@ -129,8 +129,18 @@ def main():
         told = list(heard)
         focus_window("Графика")
         key("Right")
+        pump()
         print("after Right in the plot:")
         report(chart)
+        walked = chart.name.startswith("стойност 123, номер 4 от 5")
+        heard.clear()
+        key("shift+Right")
+        pump()
+        print("after Shift+Right in the plot (the value moves up one step):")
+        report(chart)
+        print("plot events:", heard)
+        moved = (chart.name.startswith("стойност 124, номер 5 от 5")
+                 and "object:property-change:accessible-name" in heard)
         key("ctrl+Tab")
         table = wait_for("the table", lambda: first(app, pyatspi.ROLE_TABLE))
         cells = table.queryTable()
@@ -140,7 +150,7 @@ def main():
               [cells.getColumnHeader(c).name if cells.getColumnHeader(c) else cells.getColumnDescription(c)
                for c in range(cells.nColumns)])
         ok = (chart.getRole() == pyatspi.ROLE_CHART and cells.nColumns == 3 and cells.nRows > 0
-              and "object:property-change:accessible-name" in told)
+              and "object:property-change:accessible-name" in told and walked and moved)
         return 0 if ok else 1
     finally:
         app_process.terminate()

@@ -209,6 +209,13 @@ TEST(ValueTableTest, TheAccessibleNameNamesTheSelectedValue) {
         EXPECT_EQ(ValueName(values, order, 1, std::nullopt, std::nullopt, separator),
                   "стойност 1, номер 1 от 3");
         EXPECT_EQ(ValueName(values, order, 3, mean, std::nullopt, separator), "няма стойности");
+        // Four values of 123 and one of 124: the double 123,2 leaves no "≈".
+        WindowModel moved;
+        Fill(moved.Values(), {"123", "124"});
+        EXPECT_EQ(
+            ValueName(moved.Values(), ValueOrder(moved.Values()), 1, 123.2, std::nullopt,
+                      separator),
+            WithSeparator("стойност 124, номер 2 от 2, разстояние до средната 0.8", separator));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "core/picture/value_table.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/numbers/numbers.h"
@@ -10,8 +11,24 @@ namespace sredna {
 
 namespace {
 
+// The digits the program writes a number with.
+constexpr int kShownDigits = 15;
+
+// The distance to the mean as written, to the last of the digits the larger
+// of the two is written with: 124 to 123,2 is 0,8 and not the
+// 0,79999999999999716 that the double 123,2 leaves.
 std::optional<double> Distance(double value, std::optional<double> mean) {
-    return mean ? std::optional<double>(std::abs(value - *mean)) : std::nullopt;
+    if (!mean) {
+        return std::nullopt;
+    }
+    const double written = RoundedToDigits(*mean, kShownDigits);
+    const double distance = std::abs(value - written);
+    const double larger = std::max(std::abs(value), std::abs(written));
+    if (!std::isfinite(distance) || larger == 0) {
+        return distance;
+    }
+    const double last = std::pow(10.0, std::floor(std::log10(larger)) - (kShownDigits - 1));
+    return RoundedToDigits(std::round(distance / last) * last, kShownDigits);
 }
 
 }  // namespace
