@@ -120,6 +120,13 @@ TEST_F(WindowTableTest, RowsFollowTheListsTheKindAndUndo) {
     QTest::keyClick(window.spis(kValuesList), Qt::Key_Z, Qt::ControlModifier);  // the paste
     QTest::keyClick(window.spis(kValuesList), Qt::Key_Z, Qt::ControlModifier);  // the clearing
     EXPECT_EQ(rows(), arithmetic);
+
+    // Closed, the table waits; shown again, it follows.
+    picture->close();
+    paste("5\n-5");
+    QTest::keyClick(window.spis(kValuesList), Qt::Key_F4);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(picture));
+    EXPECT_EQ(rows(), local({"-5|1|5", "5|1|5"}));
 }
 
 TEST_F(WindowTableTest, GuessingHidesTheDistances) {

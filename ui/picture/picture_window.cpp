@@ -165,8 +165,20 @@ void PictureWindow::present(const QWidget& beside) {
 }
 
 void PictureWindow::modelChanged() {
-    values_->modelChanged();
+    // A hidden table costs a sort of every value at every change: it
+    // follows when the window is shown again.
+    tableStale_ = !isVisible();
+    if (!tableStale_) {
+        values_->modelChanged();
+    }
     view_->modelChanged();
+}
+
+void PictureWindow::showEvent(QShowEvent* event) {
+    if (std::exchange(tableStale_, false)) {
+        values_->modelChanged();
+    }
+    QWidget::showEvent(event);
 }
 
 void PictureWindow::setGuessing(bool guessing) {

@@ -54,6 +54,7 @@ public:
 
 private:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Beside `other` where there is room; the first time also narrowed to
     // the room there, down to its minimum; otherwise where it is, on screen.
     void placeBeside(const QWidget& other, bool mayNarrow);
@@ -76,6 +77,8 @@ private:
     QSize zoomedSize_;
     bool zooming_ = false;
     bool placed_ = false;
+    // The lists changed while the window was hidden.
+    bool tableStale_ = false;
     // The zoom it was last drawn at; at first that of the sizes it was made
     // with.
     std::optional<double> factor_;
