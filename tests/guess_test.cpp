@@ -109,6 +109,7 @@ TEST(GuessTest, NothingGivesTheMeanAway) {
                 EXPECT_EQ(centre.label, "") << c.name;
             }
             EXPECT_TRUE(hidden.reasons.empty()) << c.name;
+            EXPECT_TRUE(hidden.strip.empty()) << c.name;
             EXPECT_TRUE(hidden.deviations.empty()) << c.name;
             EXPECT_TRUE(hidden.nearest.empty()) << c.name;
             EXPECT_TRUE(hidden.farthest.empty()) << c.name;
@@ -172,6 +173,26 @@ TEST(GuessTest, TheAnswerNamesTheGuessTheMeanAndTheDifference) {
                 << c.name << separator;
         }
     }
+}
+
+// The marker stands in both; the answer ends the description once shown.
+TEST(GuessTest, TheShownPictureHidesUntilTheAnswerAndThenSaysIt) {
+    const Picture whole = PictureOf(MeanKind::Arithmetic, {"4", "4,1", "5"}, {}, ',');
+    Guess guess(whole.line);
+    guess.PlaceAt(5);
+    const Picture hidden = WithGuess(whole, guess, ',');
+    EXPECT_FALSE(hidden.Selected().value);
+    EXPECT_EQ(hidden.description.find("аритметична"), std::string::npos) << hidden.description;
+    ASSERT_TRUE(hidden.guess);
+    EXPECT_EQ(hidden.guess->label, "предположение 5");
+    EXPECT_DOUBLE_EQ(hidden.guess->position, whole.line.Position(5));
+    guess.Reveal();
+    const Picture shown = WithGuess(whole, guess, ',');
+    EXPECT_EQ(shown.Selected().label, whole.Selected().label);
+    EXPECT_EQ(shown.description,
+              whole.description + " Предположение: 5; аритметична ≈ 4,3667; разлика ≈ 0,63333.");
+    ASSERT_TRUE(shown.guess);
+    EXPECT_EQ(shown.guess->label, "предположение 5");
 }
 
 TEST(GuessTest, NoGuessWithoutAMean) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/picture/picture_numbers.h"
 #include "core/picture/picture_texts.h"
@@ -76,6 +77,20 @@ Picture WithoutAnswer(Picture picture, double guess, char separator) {
     picture.description = ValuesSentence(picture, separator) +
                           std::string(texts::kGuessDescription) +
                           ApproximateText(guess, separator) + std::string(texts::kSentenceEnd);
+    return picture;
+}
+
+Picture WithGuess(Picture picture, const Guess& guess, char separator) {
+    const double marker = guess.Marker();
+    if (!guess.Revealed()) {
+        picture = WithoutAnswer(std::move(picture), marker, separator);
+    } else if (const std::string answer = GuessAnswer(picture, marker, separator);
+               !answer.empty()) {
+        picture.description += texts::kSentenceGap;
+        picture.description += answer + std::string(texts::kSentenceEnd);
+    }
+    picture.guess = GuessMark{picture.line.Position(marker),
+                              std::string(texts::kGuessMark) + ApproximateText(marker, separator)};
     return picture;
 }
 

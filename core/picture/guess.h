@@ -45,6 +45,11 @@ private:
 // nearest and farthest values; the description says where the guess stands.
 Picture WithoutAnswer(Picture picture, double guess, char separator);
 
+// The picture as a guess shows it: without the answer until it is revealed,
+// then whole, with the answer's sentence ending its description; the
+// marker in both.
+Picture WithGuess(Picture picture, const Guess& guess, char separator);
+
 // "Предположение: 5; аритметична ≈ 4,3667; разлика ≈ 0,63333": the guess,
 // the selected mean and how far apart they are. Empty where it has no value.
 std::string GuessAnswer(const Picture& picture, double guess, char separator);

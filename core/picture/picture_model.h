@@ -42,6 +42,13 @@ struct StripEntry {
     std::string label;
 };
 
+// The marker of a guess of the mean: where it stands on the line (0 at its
+// low end, 1 at its high end) and its label, "предположение 4,3".
+struct GuessMark {
+    double position = 0;
+    std::string label;
+};
+
 // From a distinct value's stack to the mean, at a height within the row of
 // the value's top dot (in rows from the line: row 1 spans 0 to 1). Segments
 // on one side of the mean lie at heights of their own.
@@ -86,6 +93,8 @@ struct Picture {
     // "Сбор на разстоянията до средната: отляво 5, отдясно 5"
     std::string balance;
     std::string description;
+    // While the pupil guesses the mean, and once the answer is shown.
+    std::optional<GuessMark> guess;
 
     const Centre& Selected() const { return centres.at(static_cast<std::size_t>(kind)); }
 };

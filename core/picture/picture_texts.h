@@ -96,6 +96,8 @@ inline constexpr std::string_view kGuessSeparator = "; ";
 inline constexpr std::string_view kGuessDifference = "разлика";
 inline constexpr std::string_view kGuessRefused = "Няма какво да се познае: ";
 inline constexpr std::string_view kGuessNotComputed = " не се изчислява – ";
+// The guess marker's label: "предположение 4,3".
+inline constexpr std::string_view kGuessMark = "предположение ";
 // While guessing the description says where the guess stands instead of
 // the means: "… най-голяма 9. Предположение: 5."
 inline constexpr std::string_view kGuessDescription = " Предположение: ";

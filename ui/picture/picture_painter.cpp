@@ -78,7 +78,8 @@ struct Bands {
 };
 
 // The inks: the palette's background and text, the palette's highlight for
-// the dots, and two hues of their own for the nearest and farthest values.
+// the dots, and hues of their own for the nearest and farthest values and
+// for the pupil's guess.
 struct Inks {
     explicit Inks(const QPalette& palette)
         : background(palette.color(QPalette::Base)),
@@ -96,6 +97,7 @@ struct Inks {
     QColor dot;
     QColor nearest{0, 150, 70};
     QColor farthest{215, 85, 0};
+    QColor guess{110, 40, 190};
     QColor faint;
 };
 
@@ -324,6 +326,7 @@ public:
             paintLine();
             paintMean();
             paintStrip();
+            paintGuess();
         }
         paintReasons();
     }
@@ -498,6 +501,23 @@ private:
         if (!picture_.balance.empty()) {
             DrawCentred(painter_, FromModel(picture_.balance), x, bands_.balanceTop, inside_);
         }
+    }
+
+    // The pupil's guess: a dashed line of its own colour up through the
+    // dots, its label on a patch of background at the top.
+    void paintGuess() {
+        if (!picture_.guess) {
+            return;
+        }
+        const double x = X(picture_.guess->position);
+        painter_.setPen(QPen(inks_.guess, s_.pen(), Qt::DashLine, Qt::FlatCap));
+        painter_.drawLine(QPointF(x, bands_.plotTop), QPointF(x, bands_.lineY));
+        const QString text = FromModel(picture_.guess->label);
+        const double width = metrics_.horizontalAdvance(text);
+        const double left = KeptInside(x - width / 2, width, inside_);
+        painter_.fillRect(QRectF(left, bands_.plotTop, width, s_.line), inks_.background);
+        painter_.setPen(inks_.guess);
+        DrawText(painter_, text, left, bands_.plotTop);
     }
 
     // The six centres on a line of their own, each a tick with its label
