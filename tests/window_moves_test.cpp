@@ -1,8 +1,10 @@
 // Moving values in the picture window through real keys and mouse drags:
 // the step rule, the keys that select, move and delete, the selection the
 // plot shares with the values list, one undo step per drag or held key,
-// the report following, and why a move is refused.
+// the report following, and why a move is refused; guessing the mean.
 #include <gtest/gtest.h>
+#include <QAbstractItemModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -10,6 +12,8 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 
 #include <cmath>
@@ -269,6 +273,70 @@ TEST_F(WindowMovesTest, ARefusedMoveSaysWhyUnderThePlot) {
     keys({Qt::SHIFT | Qt::Key_Left});
     EXPECT_EQ(values().at(0), QStringLiteral("999999999999998"));
     EXPECT_TRUE(status().isEmpty());
+}
+
+// P, here as the key a Bulgarian layout gives: nothing on screen, in the
+// table or to a screen reader gives the mean away until Enter; then the
+// answer is under the plot and in the description. Latin P leaves.
+TEST_F(WindowMovesTest, AGuessHidesTheMeanUntilEnter) {
+    open("4\n4.1\n5");
+    const QString before = report();
+    // З, where a Bulgarian layout has P.
+    QTest::sendKeyEvent(QTest::Click, view, static_cast<Qt::Key>(0x0417), QStringLiteral("з"),
+                        Qt::NoModifier);
+    ASSERT_TRUE(view->guessing());
+    const auto hidden = [this](const char* when) {
+        const Picture& shown = view->picture();
+        for (const Centre& centre : shown.centres) {
+            EXPECT_FALSE(centre.value) << when;
+        }
+        EXPECT_TRUE(shown.strip.empty() && shown.deviations.empty() && shown.nearest.empty() &&
+                    shown.farthest.empty() && shown.balance.empty())
+            << when;
+        EXPECT_TRUE(shown.guess) << when;
+        EXPECT_EQ(window.pictureWindow()->table()->model()->columnCount(), 2) << when;
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(view);
+        EXPECT_FALSE(chart->text(QAccessible::Name).contains(QStringLiteral("разстояние"))) << when;
+        EXPECT_FALSE(chart->text(QAccessible::Description).contains(QStringLiteral("аритметична")))
+            << when;
+    };
+    hidden("started");
+    keys({Qt::Key_Home, Qt::Key_Delete});  // the values change: still hidden, no report
+    hidden("a value deleted");
+    QTest::qWait(400);
+    EXPECT_EQ(report(), before);
+    QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(static_cast<int>(xOf(5)), 10));
+    EXPECT_EQ(view->hiddenGuess(), 5.0);
+    keys({Qt::SHIFT | Qt::Key_Right, Qt::SHIFT | Qt::Key_Left});
+    EXPECT_EQ(view->hiddenGuess(), 5.0);
+
+    QTest::keyClick(view, Qt::Key_Return);
+    const QString answer = Local("Предположение: 5; аритметична ≈ 4.3667; разлика ≈ 0.63333");
+    EXPECT_EQ(status(), answer);
+    EXPECT_TRUE(view->picture().Selected().value);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(view)
+                    ->text(QAccessible::Description)
+                    .endsWith(answer + QLatin1Char('.')));
+    EXPECT_EQ(window.pictureWindow()->table()->model()->columnCount(), 3);
+    EXPECT_NE(report(), before);  // what changed while guessing is written now
+
+    QTest::keyClick(view, Qt::Key_P);
+    EXPECT_FALSE(view->guessing());
+    EXPECT_FALSE(view->picture().guess);
+    EXPECT_TRUE(status().isEmpty());
+}
+
+// Where the selected mean has no value, P says why and starts no guess.
+TEST_F(WindowMovesTest, NoGuessWhereTheMeanHasNoValue) {
+    open("-1\n2");
+    QTest::mouseClick(window.option1(static_cast<int>(MeanKind::Geometric)), Qt::LeftButton);
+    window.pictureWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.pictureWindow()));
+    QTest::keyClick(view, Qt::Key_P);
+    EXPECT_FALSE(view->guessing());
+    EXPECT_EQ(status(), QStringLiteral("Няма какво да се познае: геометрична не се изчислява – има "
+                                       "отрицателни стойности."));
 }
 
 }  // namespace

@@ -129,15 +129,6 @@ TEST_F(WindowTableTest, RowsFollowTheListsTheKindAndUndo) {
     EXPECT_EQ(rows(), local({"-5|1|5", "5|1|5"}));
 }
 
-TEST_F(WindowTableTest, GuessingHidesTheDistances) {
-    paste("1\n2");
-    picture->setGuessing(true);
-    EXPECT_EQ(rows(), local({"1|1", "2|1"}));
-    EXPECT_FALSE(picture->table()->model()->headerData(2, Qt::Horizontal).isValid());
-    picture->setGuessing(false);
-    EXPECT_EQ(rows(), local({"1|1|0.5", "2|1|0.5"}));
-}
-
 // From the plot and from the table, and back.
 TEST_F(WindowTableTest, CtrlTabTurnsTheTabsWithTheFocus) {
     QTabWidget* tabs = picture->tabs();

@@ -126,8 +126,8 @@ QString PictureView::chartName() const {
     if (selected < 0 || values_.order().Count() != values.Count()) {
         return FromModel(texts::kPictureName);
     }
-    return FromModel(ValueName(values, values_.order(), selected, values_.shownMean(), std::nullopt,
-                               separator_));
+    return FromModel(ValueName(values, values_.order(), selected, values_.shownMean(),
+                               hiddenGuess(), separator_));
 }
 
 QString PictureView::chartDescription() const {
@@ -283,7 +283,8 @@ void PictureView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (!runKey(*event)) {
+    guessRefusal_.clear();
+    if (!runGuessKey(*event) && !runKey(*event)) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -309,6 +310,14 @@ void PictureView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     setFocus(Qt::MouseFocusReason);
+    guessRefusal_.clear();
+    // While the guess waits, a click places its marker.
+    if (hiddenGuess()) {
+        guess_->PlaceAt(valueAt(event->position().x()));
+        showGuess();
+        afterAction();
+        return;
+    }
     const int column = ColumnAt(*this, QRectF(rect()), picture_, look(), event->position());
     const int position = DraggedValue(picture_.stacks, values_.order(), column);
     if (position < 0) {
@@ -364,10 +373,131 @@ void PictureView::endDrag(bool cancel) {
     afterAction();
 }
 
+void PictureView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && hiddenGuess()) {
+        answerGuess();
+        afterAction();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
 void PictureView::afterAction() {
-    const QString refusal = FromModel(mover_.refusal());
-    emit refusalChanged(refusal);
-    announce(refusal);
+    const QString text = status();
+    emit statusChanged(text);
+    // The answer is in the description already.
+    announce(guess_ && guess_->Revealed() && guessRefusal_.isEmpty() ? QString() : text);
+}
+
+QString PictureView::status() const {
+    if (!mover_.refusal().empty()) {
+        return FromModel(mover_.refusal());
+    }
+    if (!guessRefusal_.isEmpty()) {
+        return guessRefusal_;
+    }
+    if (guess_ && guess_->Revealed()) {
+        return FromModel(GuessAnswer(whole_, guess_->Marker(), separator_));
+    }
+    return {};
+}
+
+bool PictureView::runGuessKey(const QKeyEvent& event) {
+    const int key = event.key();
+    if (!guess_) {
+        return false;
+    }
+    if (key == Qt::Key_Escape) {
+        leaveGuess();
+        return true;
+    }
+    if (guess_->Revealed()) {
+        return false;
+    }
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            answerGuess();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            // Shift as a value moves; Ctrl ten steps. Plain arrows still
+            // walk the values.
+            if (modifiers == Qt::NoModifier || modifiers.testFlag(Qt::AltModifier)) {
+                return false;
+            }
+            guess_->Move((key == Qt::Key_Right ? 1 : -1) * (ctrl ? 10 : 1));
+            break;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            guess_->MovePage(key == Qt::Key_PageUp ? 1 : -1);
+            break;
+        default:
+            return false;
+    }
+    showGuess();
+    return true;
+}
+
+void PictureView::toggleGuess() {
+    if (guess_) {
+        leaveGuess();
+        afterAction();
+        return;
+    }
+    if (stale_) {
+        rebuild();
+    }
+    if (const std::optional<std::string> why = GuessRefusal(picture_)) {
+        guessRefusal_ = FromModel(*why);
+        afterAction();
+        return;
+    }
+    guessRefusal_.clear();
+    whole_ = picture_;
+    guess_.emplace(whole_.line);
+    mover_.holdReports(true);
+    showGuess();
+    emit guessChanged();
+    afterAction();
+}
+
+std::optional<double> PictureView::hiddenGuess() const {
+    return guess_ && !guess_->Revealed() ? std::optional<double>(guess_->Marker()) : std::nullopt;
+}
+
+void PictureView::showGuess() {
+    picture_ = WithGuess(whole_, *guess_, separator_);
+    update();
+}
+
+void PictureView::answerGuess() {
+    guess_->Reveal();
+    if (GuessAnswer(whole_, guess_->Marker(), separator_).empty()) {
+        // The kind changed to one without a value while the guess waited.
+        guessRefusal_ = FromModel(GuessRefusal(whole_).value_or(std::string()));
+    }
+    mover_.holdReports(false);
+    showGuess();
+    emit guessChanged();
+}
+
+void PictureView::leaveGuess() {
+    guess_.reset();
+    whole_ = Picture();
+    mover_.holdReports(false);
+    picture_ = Picture();
+    rebuild();
+    emit guessChanged();
+}
+
+double PictureView::valueAt(double x) const {
+    const NumberLine& line = picture_.line;
+    return line.Low() +
+           PositionAt(*this, QRectF(rect()), picture_, look(), x) * (line.High() - line.Low());
 }
 
 void PictureView::resizeEvent(QResizeEvent* event) {
@@ -398,8 +528,17 @@ PictureGeometry PictureView::fitting() const {
 void PictureView::rebuild() {
     geometry_ = fitting();
     const MeanKind kind = model_.SelectedKind().value_or(MeanKind::Arithmetic);
-    picture_ = BuildPicture(model_.Values(), model_.Weights(), kind, separator_, geometry_, reach_);
+    Picture built =
+        BuildPicture(model_.Values(), model_.Weights(), kind, separator_, geometry_, reach_);
     stale_ = false;
+    if (guess_) {
+        // Changed values or another kind keep the answer hidden.
+        guess_->Follow(built.line);
+        whole_ = std::move(built);
+        showGuess();
+        return;
+    }
+    picture_ = std::move(built);
     update();
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/model/form.h"
+#include "core/picture/guess.h"
 #include "core/picture/picture_model.h"
 #include "ui/picture/picture_commands.h"
 #include "ui/picture/picture_painter.h"
@@ -20,7 +21,9 @@ class ValueTableModel;
 // from the model when it changes and painted to the widget's size. Screen
 // readers meet it as a chart described in words, named after the selected
 // value of the values list. Its keys and the mouse select and move the
-// values (ValueMover); the selected one has a focus ring.
+// values (ValueMover); the selected one has a focus ring. While the pupil
+// guesses the selected kind's mean, it hides everything that gives the mean
+// away until the guess is answered.
 class PictureView : public QWidget {
     Q_OBJECT
 
@@ -47,6 +50,15 @@ public:
     // The picture in words, and the last refusal.
     QString chartDescription() const;
 
+    // P and "Познай средната": a guess of the selected kind's mean starts,
+    // or the one on is left. Where the mean has no value, the status line
+    // says why and no guess starts.
+    void toggleGuess();
+    bool guessing() const { return guess_.has_value(); }
+    // While the guess waits for its answer: where its marker stands.
+    std::optional<double> hiddenGuess() const;
+
+    // As shown: while a guess waits for its answer, without the answer.
     const Picture& picture() const { return picture_; }
     // The size the window opens at, at the present zoom: a larger window
     // draws in a larger font, up to twice as large, so that a maximised
@@ -61,9 +73,14 @@ public:
     // PDF could not be written.
     bool writePdf(QIODevice& device) const;
 
+    // The status line under the plot: why the last move or guess did
+    // nothing, else a guess's answer; empty for none.
+    QString status() const;
+
 signals:
-    // Why the last move did nothing; empty once one does something.
-    void refusalChanged(const QString& text);
+    void statusChanged(const QString& text);
+    // A guess has started, been answered or been left.
+    void guessChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -78,6 +95,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     // What the widget's size has room for.
@@ -89,6 +107,14 @@ private:
     bool runKey(const QKeyEvent& event);
     // Those without Shift, Ctrl or Alt.
     bool runPlainKey(int key, bool held);
+    // The keys that move the guess marker and answer or leave the guess.
+    bool runGuessKey(const QKeyEvent& event);
+    // What a guess shows of the picture as built.
+    void showGuess();
+    void answerGuess();
+    void leaveGuess();
+    // The place on the line under an x of the view, in the line's numbers.
+    double valueAt(double x) const;
     // After a key or the mouse: the status line and assistive technology.
     void afterAction();
     void endDrag(bool cancel);
@@ -100,6 +126,11 @@ private:
     QString refusal_;
     bool announcing_ = false;
     Picture picture_;
+    // While guessing: the guess, and the picture whole, as built.
+    std::optional<Guess> guess_;
+    Picture whole_;
+    // Why P started no guess, until the next thing done here.
+    QString guessRefusal_;
     // While a value is dragged: the values the line keeps in reach, and how
     // high the pointer is.
     std::optional<LineReach> reach_;

@@ -57,7 +57,7 @@ PictureWindow::PictureWindow(Form& form, PictureCommands moves, char separator, 
     // Shown only while it says something: otherwise the tabs have the whole
     // window.
     status_->hide();
-    connect(view_, &PictureView::refusalChanged, status_, [this](const QString& text) {
+    connect(view_, &PictureView::statusChanged, status_, [this](const QString& text) {
         status_->setText(text);
         status_->setVisible(!text.isEmpty());
     });
@@ -80,6 +80,7 @@ PictureWindow::PictureWindow(Form& form, PictureCommands moves, char separator, 
         connect(action, &QAction::triggered, this, command.run);
         addAction(action);
     }
+    addGuessAction();
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     // The tab widget turns its tabs with Ctrl+Tab only where no child takes
@@ -181,9 +182,27 @@ void PictureWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-void PictureWindow::setGuessing(bool guessing) {
-    values_->setGuessing(guessing);
-    view_->announce();
+void PictureWindow::addGuessAction() {
+    auto* guess = new QAction(FromModel(texts::kGuessMean), this);
+    guess->setCheckable(true);
+    // P, also with a Bulgarian layout, where the key is П (phonetic) or З
+    // (standard): Qt names a letter's key by its capital. The menu shows the
+    // first.
+    constexpr int kCyrillicPe = 0x041F;
+    constexpr int kCyrillicZe = 0x0417;
+    guess->setShortcuts(
+        {QKeySequence(Qt::Key_P), QKeySequence(kCyrillicPe), QKeySequence(kCyrillicZe)});
+    guess->setShortcutVisibleInContextMenu(true);
+    connect(guess, &QAction::triggered, this, [this, guess] {
+        view_->toggleGuess();
+        guess->setChecked(view_->guessing());
+    });
+    connect(view_, &PictureView::guessChanged, this, [this, guess] {
+        guess->setChecked(view_->guessing());
+        // No distance in the table gives the mean away either.
+        values_->setGuessing(view_->hiddenGuess().has_value());
+    });
+    addAction(guess);
 }
 
 void PictureWindow::selectionChanged() {

@@ -38,8 +38,6 @@ public:
     void present(const QWidget& beside);
     // The lists or the kind have changed.
     void modelChanged();
-    // While the pupil guesses the mean, the table shows no distances.
-    void setGuessing(bool guessing);
     // Another value is selected in the values list.
     void selectionChanged();
     // Draws the picture at a classroom zoom factor: in the zoomed font, the
@@ -61,6 +59,8 @@ private:
     // The largest client size whose frame fits the screen's available area.
     QSize roomOnScreen() const;
     void copy();
+    // "Познай средната" (P) in the right-click menu.
+    void addGuessAction();
     void saveAs();
     // Ctrl+Tab and Ctrl+Shift+Tab: the next tab or the one before, with the
     // keys' focus in it.

@@ -32,6 +32,7 @@ inline constexpr std::string_view kTableName = "Таблица на стойно
 // Its commands, in its right-click menu with their keys.
 inline constexpr std::string_view kCopyPicture = "Копирай като изображение";
 inline constexpr std::string_view kSavePicture = "Запази графиката…";
+inline constexpr std::string_view kGuessMean = "Познай средната";
 
 // The save dialog: its filters and the name it offers.
 inline constexpr std::string_view kPngFilter = "Изображение PNG (*.png)";

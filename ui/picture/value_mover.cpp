@@ -165,14 +165,30 @@ void ValueMover::listsChanged() {
 
 void ValueMover::changed() {
     // A drag writes the report as it is let go.
-    if (!dragging()) {
+    if (held_) {
+        due_ = true;
+    } else if (!dragging()) {
         report_.start();
     }
 }
 
 void ValueMover::writeReport() {
     report_.stop();
+    if (held_) {
+        due_ = true;
+        return;
+    }
     commands_.calculate();
+}
+
+void ValueMover::holdReports(bool hold) {
+    held_ = hold;
+    if (hold) {
+        due_ = due_ || report_.isActive();
+        report_.stop();
+    } else if (std::exchange(due_, false)) {
+        writeReport();
+    }
 }
 
 }  // namespace sredna

@@ -41,6 +41,11 @@ public:
     void cancelDrag();
     bool dragging() const { return dragged_ >= 0; }
 
+    // While the pupil guesses the mean, no report is written, since it
+    // would give the mean away; the report of what changed meanwhile is
+    // written when the hold ends.
+    void holdReports(bool hold);
+
     // Why the last move did nothing; empty after one that did something.
     const std::string& refusal() const { return refusal_; }
     // The lists changed from elsewhere: the step is counted again.
@@ -65,6 +70,9 @@ private:
     bool ownChange_ = false;
     std::string refusal_;
     QTimer report_;
+    bool held_ = false;
+    // A report was due while they were held.
+    bool due_ = false;
 };
 
 }  // namespace sredna
