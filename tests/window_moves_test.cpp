@@ -189,6 +189,9 @@ TEST_F(WindowMovesTest, ADragIsOneStepAndEscapePutsTheValueBack) {
     QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(static_cast<int>(xOf(4.1)), from.y()));
     EXPECT_EQ(values().at(0), QStringLiteral("4"));
     EXPECT_EQ(undoSteps(), before + 1);
+    // The table, left behind during the drag, follows as it ends.
+    EXPECT_EQ(window.pictureWindow()->table()->model()->index(0, 0).data().toString(),
+              QStringLiteral("4"));
 
     const QPoint moved = dotOf(4);
     QTest::mousePress(view, Qt::LeftButton, {}, moved);

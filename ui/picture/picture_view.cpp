@@ -369,6 +369,7 @@ void PictureView::endDrag(bool cancel) {
     } else {
         mover_.endDrag();
     }
+    emit dragEnded();
     rebuild();
     afterAction();
 }

@@ -55,6 +55,7 @@ public:
     // says why and no guess starts.
     void toggleGuess();
     bool guessing() const { return guess_.has_value(); }
+    bool dragging() const { return mover_.dragging(); }
     // While the guess waits for its answer: where its marker stands.
     std::optional<double> hiddenGuess() const;
 
@@ -81,6 +82,8 @@ signals:
     void statusChanged(const QString& text);
     // A guess has started, been answered or been left.
     void guessChanged();
+    // A drag has been let go or cancelled, before it is told.
+    void dragEnded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

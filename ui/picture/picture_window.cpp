@@ -81,6 +81,11 @@ PictureWindow::PictureWindow(Form& form, PictureCommands moves, char separator, 
         addAction(action);
     }
     addGuessAction();
+    connect(view_, &PictureView::dragEnded, this, [this] {
+        if (std::exchange(tableStale_, false)) {
+            values_->modelChanged();
+        }
+    });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     // The tab widget turns its tabs with Ctrl+Tab only where no child takes
@@ -166,9 +171,10 @@ void PictureWindow::present(const QWidget& beside) {
 }
 
 void PictureWindow::modelChanged() {
-    // A hidden table costs a sort of every value at every change: it
-    // follows when the window is shown again.
-    tableStale_ = !isVisible();
+    // The table costs a sort of every value at every change: hidden, or
+    // behind the plot while a value is dragged there, it follows when the
+    // window is shown again or the drag ends.
+    tableStale_ = !isVisible() || view_->dragging();
     if (!tableStale_) {
         values_->modelChanged();
     }

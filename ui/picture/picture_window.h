@@ -77,7 +77,7 @@ private:
     QSize zoomedSize_;
     bool zooming_ = false;
     bool placed_ = false;
-    // The lists changed while the window was hidden.
+    // The lists changed while the window was hidden or a value was dragged.
     bool tableStale_ = false;
     // The zoom it was last drawn at; at first that of the sizes it was made
     // with.
