@@ -64,15 +64,15 @@ void ValueTableModel::modelChanged() {
     const ListBox& values = model_.Values();
     const ListBox& weights = model_.Weights();
     const MeanKind kind = model_.SelectedKind().value_or(MeanKind::Arithmetic);
-    ValueOrder order(values);
+    ValueOrder sorted(values);
     // Only the mean of the kind shown: the other five would cost as much again.
-    mean_ = order.Count() > 0 ? SelectedMean(values, weights, kind) : std::nullopt;
-    std::vector<ValueRow> rows = ValueRows(values, weights, order, shownMean());
+    mean_ = sorted.Count() > 0 ? SelectedMean(values, weights, kind) : std::nullopt;
+    std::vector<ValueRow> rows = ValueRows(values, weights, sorted, shownMean());
     const bool sameCount = rows.size() == rows_.size();
     // As many rows as before: rewritten in place, so that a table keeps its
     // current cell where a value moved.
     if (sameCount) {
-        order_ = std::move(order);
+        order_ = std::move(sorted);
         rows_ = std::move(rows);
         if (!rows_.empty()) {
             emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
@@ -80,7 +80,7 @@ void ValueTableModel::modelChanged() {
         return;
     }
     beginResetModel();
-    order_ = std::move(order);
+    order_ = std::move(sorted);
     rows_ = std::move(rows);
     endResetModel();
 }
