@@ -247,6 +247,11 @@ TEST_F(WindowMovesTest, AHeldKeyIsOneStepAndEachPressOneMore) {
 // and after an undo in the picture; after a drag, as it is let go.
 TEST_F(WindowMovesTest, TheReportFollowsMovesAndUndo) {
     open("1\n4");
+    // A click on a dot only selects it: nothing to report.
+    const QString untouched = report();
+    QTest::mouseClick(view, Qt::LeftButton, {}, dotOf(4));
+    QTest::qWait(400);
+    EXPECT_EQ(report(), untouched);
     QTest::mouseClick(window.command1(kCalculateCommand), Qt::LeftButton);
     const QString original = report();
     keys({Qt::Key_Home, Qt::SHIFT | Qt::Key_Right});

@@ -125,6 +125,7 @@ void ValueMover::beginDrag(int position) {
     select(position);
     form_.BeginMove();
     dragged_ = position;
+    dragFrom_ = form_.Model().Values().Item(position);
 }
 
 void ValueMover::dragTo(double place) {
@@ -141,9 +142,13 @@ void ValueMover::endDrag() {
     if (!dragging()) {
         return;
     }
+    // A press on a dot that only selects it changes nothing to report.
+    const bool moved = form_.Model().Values().Item(dragged_) != dragFrom_;
     dragged_ = -1;
     commands_.change([this] { form_.EndMove(); });
-    writeReport();
+    if (moved) {
+        writeReport();
+    }
 }
 
 void ValueMover::cancelDrag() {
@@ -154,7 +159,7 @@ void ValueMover::cancelDrag() {
     ownChange_ = true;
     commands_.change([this] { form_.CancelMove(); });
     ownChange_ = false;
-    writeReport();
+    // The lists are back as they were, and no report was written meanwhile.
 }
 
 void ValueMover::listsChanged() {

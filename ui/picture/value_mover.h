@@ -66,6 +66,8 @@ private:
     std::optional<ValueStep> step_;
     int stepFor_ = -1;
     int dragged_ = -1;
+    // The dragged value's text as the drag began.
+    std::string dragFrom_;
     bool keyMove_ = false;
     bool ownChange_ = false;
     std::string refusal_;
