@@ -328,7 +328,16 @@ TEST_F(WindowMovesTest, AGuessHidesTheMeanUntilEnter) {
                     .endsWith(answer + QLatin1Char('.')));
     EXPECT_EQ(window.pictureWindow()->table()->model()->columnCount(), 3);
     EXPECT_NE(report(), before);  // what changed while guessing is written now
+    // The answer follows the lists, changed in the main window: 4,1 and 5.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, test::RowRect(list(), 0).center());
+    QTest::keyClick(list(), Qt::Key_Delete);
+    EXPECT_EQ(status().toStdString(),
+              Local("Предположение: 5; аритметична = 4.55; разлика = 0.45").toStdString());
 
+    window.pictureWindow()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.pictureWindow()));
     QTest::keyClick(view, Qt::Key_P);
     EXPECT_FALSE(view->guessing());
     EXPECT_FALSE(view->picture().guess);

@@ -537,6 +537,10 @@ void PictureView::rebuild() {
         guess_->Follow(built.line);
         whole_ = std::move(built);
         showGuess();
+        if (guess_->Revealed()) {
+            // The answer is to the mean of the lists as they are now.
+            emit statusChanged(status());
+        }
         return;
     }
     picture_ = std::move(built);
