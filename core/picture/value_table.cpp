@@ -16,7 +16,8 @@ constexpr int kShownDigits = 15;
 
 // The distance to the mean as written, to the last of the digits the larger
 // of the two is written with: 124 to 123,2 is 0,8 and not the
-// 0,79999999999999716 that the double 123,2 leaves.
+// 0,79999999999999716 that the double 123,2 leaves. Rounded to significant
+// digits only, so that every platform's arithmetic gives the same.
 std::optional<double> Distance(double value, std::optional<double> mean) {
     if (!mean) {
         return std::nullopt;
@@ -24,11 +25,12 @@ std::optional<double> Distance(double value, std::optional<double> mean) {
     const double written = RoundedToDigits(*mean, kShownDigits);
     const double distance = std::abs(value - written);
     const double larger = std::max(std::abs(value), std::abs(written));
-    if (!std::isfinite(distance) || larger == 0) {
+    if (!std::isfinite(distance) || distance == 0) {
         return distance;
     }
-    const double last = std::pow(10.0, std::floor(std::log10(larger)) - (kShownDigits - 1));
-    return RoundedToDigits(std::round(distance / last) * last, kShownDigits);
+    const double below = std::floor(std::log10(larger)) - std::floor(std::log10(distance));
+    const int digits = kShownDigits - static_cast<int>(below);
+    return digits < 1 ? 0.0 : RoundedToDigits(distance, digits);
 }
 
 }  // namespace
