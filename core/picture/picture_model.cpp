@@ -78,11 +78,9 @@ NumberLine LineFor(const std::vector<CountedValue>& counted, const PictureGeomet
     const auto [smallest, largest] = std::minmax_element(
         counted.begin(), counted.end(),
         [](const CountedValue& a, const CountedValue& b) { return a.value < b.value; });
-    if (reach) {
-        return {std::min(smallest->value, reach->low), std::max(largest->value, reach->high),
-                geometry.columns, geometry.maxTicks, separator};
-    }
-    return {smallest->value, largest->value, geometry.columns, geometry.maxTicks, separator};
+    const double low = reach ? std::min(smallest->value, reach->low) : smallest->value;
+    const double high = reach ? std::max(largest->value, reach->high) : largest->value;
+    return {low, high, geometry.columns, geometry.maxTicks, separator};
 }
 
 // A mean from the calculation that writes its report, into a report that

@@ -35,7 +35,8 @@ struct Centre {
 
 // A label on the strip of centres, for every centre with a value but the
 // selected one. Centres at one place with one number share it: five values
-// of 123 give "квадратична, хармонична, геометрична, медиана = 123" and not
+// of 123 give "квадратична, хармонична, геометрична, претеглена, медиана =
+// 123" and not
 // four labels stacked on one tick.
 struct StripEntry {
     std::vector<double> ticks;  // the positions of its centres, rising

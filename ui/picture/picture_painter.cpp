@@ -437,8 +437,8 @@ private:
         const double x = X(picture_.stacks.Columns()[static_cast<std::size_t>(v.column)].position);
         const double r = Radius() + 2 * s_.pen();
         const QRectF ring(QPointF(x - r, RowY(v.topRow) - r), QPointF(x + r, RowY(first) + r));
-        pen(inks_.text, s_.pen());
         painter_.setPen(QPen(inks_.text, s_.pen(), Qt::DotLine));
+        painter_.setBrush(Qt::NoBrush);
         painter_.drawRoundedRect(ring, r, r);
     }
 

@@ -144,10 +144,12 @@ void PictureView::modelChanged() {
     if (isVisible()) {
         rebuild();
     }
+    announce();
 }
 
 void PictureView::selectionChanged() {
     update();
+    announce();
 }
 
 QImage PictureView::image() const {
@@ -268,7 +270,7 @@ bool PictureView::runPlainKey(int key, bool held) {
                                picture_.line.High() - picture_.line.Low(), held);
             return true;
         case Qt::Key_Delete:
-            mover_.remove();
+            mover_.remove(values_.order());
             return true;
         default:
             return false;
@@ -335,12 +337,9 @@ void PictureView::mouseMoveEvent(QMouseEvent* event) {
     if (!mover_.dragging() || !reach_) {
         return;
     }
-    const double position =
-        PositionAt(*this, QRectF(rect()), picture_, look(), event->position().x());
-    const double place =
-        picture_.line.Low() + position * (picture_.line.High() - picture_.line.Low());
+    const double place = valueAt(event->position().x());
     // Past an end, the line reaches out to the pointer.
-    if (position < 0 || position > 1) {
+    if (place < picture_.line.Low() || place > picture_.line.High()) {
         reach_->low = std::min(reach_->low, place);
         reach_->high = std::max(reach_->high, place);
     }
@@ -384,18 +383,18 @@ void PictureView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PictureView::afterAction() {
-    const QString text = status();
-    emit statusChanged(text);
-    // The answer is in the description already.
-    announce(guess_ && guess_->Revealed() && guessRefusal_.isEmpty() ? QString() : text);
+    emit statusChanged(status());
+    // A guess's answer is in the description already.
+    announce(refusal());
+}
+
+QString PictureView::refusal() const {
+    return mover_.refusal().empty() ? guessRefusal_ : FromModel(mover_.refusal());
 }
 
 QString PictureView::status() const {
-    if (!mover_.refusal().empty()) {
-        return FromModel(mover_.refusal());
-    }
-    if (!guessRefusal_.isEmpty()) {
-        return guessRefusal_;
+    if (QString why = refusal(); !why.isEmpty()) {
+        return why;
     }
     if (guess_ && guess_->Revealed()) {
         return FromModel(GuessAnswer(whole_, guess_->Marker(), separator_));
@@ -490,7 +489,6 @@ void PictureView::leaveGuess() {
     guess_.reset();
     whole_ = Picture();
     mover_.holdReports(false);
-    picture_ = Picture();
     rebuild();
     emit guessChanged();
 }

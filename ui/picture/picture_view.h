@@ -33,9 +33,10 @@ public:
                 QWidget* parent);
 
     // The lists or the kind have changed: the picture follows now if it is
-    // shown, and otherwise when it is next shown.
+    // shown, and otherwise when it is next shown. Screen readers hear of it.
     void modelChanged();
-    // Another value is selected: its focus ring moves.
+    // Another value is selected: its focus ring moves, and screen readers
+    // hear of it.
     void selectionChanged();
 
     // Tells screen readers that the name and the description may have
@@ -120,6 +121,8 @@ private:
     double valueAt(double x) const;
     // After a key or the mouse: the status line and assistive technology.
     void afterAction();
+    // Why the last move or P did nothing; empty for none.
+    QString refusal() const;
     void endDrag(bool cancel);
 
     const WindowModel& model_;

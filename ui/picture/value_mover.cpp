@@ -86,7 +86,7 @@ void ValueMover::closeKeyMove() {
     }
 }
 
-void ValueMover::remove() {
+void ValueMover::remove(const ValueOrder& order) {
     closeKeyMove();
     const int position = selected();
     if (position < 0) {
@@ -94,7 +94,6 @@ void ValueMover::remove() {
     }
     // The next value up, or down from the largest, in value order; its place
     // in the list closes up over the deleted one.
-    const ValueOrder order(form_.Model().Values());
     int next = order.Next(position);
     if (next < 0) {
         next = order.Previous(position);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/model/form.h"
+#include "core/picture/value_order.h"
 #include "core/picture/value_step.h"
 #include "ui/picture/picture_commands.h"
 
@@ -29,7 +30,8 @@ public:
     void moveByTenth(int direction, double span, bool held);
     // A key let go: a key held down has made its step.
     void endKeyMove();
-    void remove();
+    // order: the values as the keys walk them, to select the next.
+    void remove(const ValueOrder& order);
     void undo();
     void redo();
 

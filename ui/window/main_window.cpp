@@ -21,7 +21,6 @@
 #include "core/model/window_texts.h"
 #include "core/zoom/zoom_steps.h"
 #include "ui/output/report_texts.h"
-#include "ui/picture/picture_view.h"
 #include "ui/text/model_text.h"
 #include "ui/text/text_lines.h"
 #include "ui/widgets/flat_button.h"
@@ -355,20 +354,12 @@ void MainWindow::connectPicture() {
     connect(&sync_, &WidgetSync::pictureInputsChanged, this, [this] {
         if (picture_ != nullptr) {
             picture_->modelChanged();
-            pictureNews_ = true;
         }
     });
-    // The plot is named after the values list's selected value, and its
-    // focus ring follows it.
+    // The plot's focus ring and name follow the values list's selection.
     connect(&sync_, &WidgetSync::entryListsShown, this, [this] {
-        pictureNews_ = true;
         if (picture_ != nullptr) {
             picture_->selectionChanged();
-        }
-    });
-    connect(&sync_, &WidgetSync::refreshed, this, [this] {
-        if (std::exchange(pictureNews_, false) && picture_ != nullptr) {
-            picture_->view()->announce();
         }
     });
 }

@@ -110,9 +110,6 @@ private:
     WindowPlacement placement_;
     QPushButton* pictureButton_;
     std::unique_ptr<PictureWindow> picture_;
-    // The plot's name or description changed in this refresh: screen readers
-    // hear of it once, after it.
-    bool pictureNews_ = false;
     ReportOutput report_;
     std::unique_ptr<KeysWindow> keys_;
     QAction* keysAction_ = nullptr;
