@@ -144,18 +144,18 @@ std::vector<StripEntry> StripEntries(const std::array<Centre, kMeanKindCount>& c
     std::stable_sort(kinds.begin(), kinds.end(), [&](std::size_t a, std::size_t b) {
         return centres.at(a).position < centres.at(b).position;
     });
+    // Each entry's label holds its number ("= 123") until the names go
+    // before it.
     std::vector<StripEntry> entries;
     std::vector<std::vector<std::size_t>> members;
-    std::string number;
     for (const std::size_t k : kinds) {
         const Centre& centre = centres.at(k);
-        const std::string relation = RelationText(*centre.value, separator);
-        const bool joins = !entries.empty() && relation == number &&
+        std::string relation = RelationText(*centre.value, separator);
+        const bool joins = !entries.empty() && relation == entries.back().label &&
                            centre.position - entries.back().ticks.back() < kOnePlace;
         if (!joins) {
-            entries.push_back({{}, relation});
+            entries.push_back({{}, std::move(relation)});
             members.emplace_back();
-            number = relation;
         }
         entries.back().ticks.push_back(centre.position);
         members.back().push_back(k);
